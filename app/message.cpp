@@ -1,0 +1,141 @@
+#include "app/message.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/cp932.h"
+#include "platform/paths.h"
+#include "platform/strconv.h"
+
+namespace quillet {
+namespace {
+
+constexpr std::string_view kSeparator = "\r\n\r\n";
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool StartsWithAsciiNoCase(std::string_view line, std::string_view name) {
+  if (line.size() < name.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (AsciiUpper(line[i]) != AsciiUpper(name[i])) return false;
+  }
+  return true;
+}
+
+// Calls `f` for every line of `text`, split at CR LF, CR or LF; a line break at the very end
+// starts no further line.
+template <class F>
+void ForEachLine(std::string_view text, F f) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      f(text.substr(start));
+      return;
+    }
+    f(text.substr(start, end - start));
+    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+  }
+}
+
+}  // namespace
+
+MessageSource::MessageSource(std::string_view fileBytes) {
+  fileBytes = fileBytes.substr(0, std::min(fileBytes.size(), fileBytes.find('\0')));
+  text_.reserve(fileBytes.size() + fileBytes.size() / 32 + 2);
+  ForEachLine(fileBytes, [this](std::string_view line) {
+    text_.append(line);
+    text_.append("\r\n");
+  });
+  size_t found = text_.find(kSeparator);
+  separator_ = found == std::string::npos ? 0 : found + 1;
+}
+
+std::string_view MessageSource::HeaderPart() const {
+  return std::string_view(text_).substr(0, separator_);
+}
+
+std::string_view MessageSource::ViewText(ViewMode mode) const {
+  std::string_view all(text_);
+  switch (mode) {
+    case ViewMode::Header:
+      return HeaderPart();
+    case ViewMode::Source:
+      return all;
+    case ViewMode::Body:
+      break;
+  }
+  return separator_ == 0 ? all : all.substr(separator_ - 1 + kSeparator.size());
+}
+
+MessageSource ReadMessage(const std::string& path) {
+  return MessageSource(platform::ReadFileBytes(path));
+}
+
+HeaderValues ExtractHeaders(std::string_view headerPart) {
+  struct Field {
+    std::string_view name;
+    std::string HeaderValues::*value;
+  };
+  static constexpr Field kFields[] = {
+      {"Date:", &HeaderValues::Date},
+      {"From:", &HeaderValues::From},
+      {"To:", &HeaderValues::To},
+      {"Reply-To:", &HeaderValues::ReplyTo},
+      {"Subject:", &HeaderValues::Subject},
+      {"X-Priority:", &HeaderValues::XPriority},
+      {"X-MSMail-Priority:", &HeaderValues::XMSMailPriority},
+      {"Message-Id:", &HeaderValues::MessageId},
+      {"In-Reply-To:", &HeaderValues::InReplyTo},
+  };
+  HeaderValues values;
+  ForEachLine(headerPart, [&values](std::string_view line) {
+    for (const Field& field : kFields) {
+      if (!StartsWithAsciiNoCase(line, field.name)) continue;
+      std::string_view rest = line.substr(field.name.size());
+      if (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+      if (field.value == &HeaderValues::XPriority) rest = rest.substr(0, 1);
+      values.*field.value = std::string(rest);
+      break;
+    }
+  });
+  return values;
+}
+
+HeaderBarTexts HeaderBarLabels(const HeaderValues& values) {
+  static const std::string kFrom = platform::cp932::FromUtf8("差出人：  ");
+  static const std::string kTo = platform::cp932::FromUtf8("宛先：  ");
+  static const std::string kSubject = platform::cp932::FromUtf8("件名：  ");
+  static const std::string kDate = platform::cp932::FromUtf8("日時：  ");
+  return {kFrom + values.From, kTo + values.To, kSubject + values.Subject, kDate + values.Date};
+}
+
+int StampIndex(const HeaderValues& values) {
+  if (!values.XPriority.empty()) return platform::StrToInt(values.XPriority) - 1;
+  if (values.XMSMailPriority == "High") return 1;
+  if (values.XMSMailPriority == "Low") return 4;
+  return kNormalStamp;
+}
+
+std::string CaptionFor(std::string_view subject) {
+  std::string caption(subject);
+  caption.append(" - Quillet");
+  return caption;
+}
+
+std::string JoinArguments(const std::vector<std::string>& args) {
+  if (args.size() < 2 || args[1].empty()) return {};
+  std::string path = args[1];
+  for (size_t i = 2; i < args.size(); ++i) {
+    path.push_back(' ');
+    path.append(args[i]);
+  }
+  return path;
+}
+
+LoadedMessage LoadMessage(const std::string& path, ViewMode mode) {
+  MessageSource source = ReadMessage(path);
+  return {ExtractHeaders(source.HeaderPart()), std::string(source.ViewText(mode))};
+}
+
+}  // namespace quillet

@@ -1,0 +1,90 @@
+#pragma once
+// The stored message as the viewer sees it: source text, header/body split, the nine header
+// values, the header-bar texts, the priority stamp and the text of each view mode.
+// Everything is CP932 bytes; nothing is decoded.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+enum class ViewMode { Body = 0, Header = 1, Source = 2 };
+
+// The header values the window keeps from the last load; all empty when absent.
+struct HeaderValues {
+  std::string Date;
+  std::string From;
+  std::string To;
+  std::string ReplyTo;
+  std::string Subject;
+  std::string XPriority;  // at most one byte
+  std::string XMSMailPriority;
+  std::string MessageId;
+  std::string InReplyTo;
+};
+
+// The four header-bar label texts (CP932).
+struct HeaderBarTexts {
+  std::string From;
+  std::string To;
+  std::string Subject;
+  std::string Date;
+};
+
+// Message text with normalised line ends and the position of the header/body separator.
+class MessageSource {
+ public:
+  // From the raw file bytes: a NUL ends the text, and every line (the last one too) ends in
+  // CR LF whatever it ended in before (CR LF, CR or LF).
+  explicit MessageSource(std::string_view fileBytes);
+
+  const std::string& Text() const { return text_; }
+
+  // 1-based position of the first CR LF CR LF, 0 when there is none.
+  size_t Separator() const { return separator_; }
+
+  // The header lines up to and including the separator's first CR ("" without a separator).
+  std::string_view HeaderPart() const;
+
+  // What the view shows in `mode`. Body mode of a message without an empty line shows the
+  // whole text: with no separator nothing counts as header, so all of it is body.
+  std::string_view ViewText(ViewMode mode) const;
+
+ private:
+  std::string text_;
+  size_t separator_;
+};
+
+// Reads the file at `path` (the operating system's bytes); throws EFOpenError.
+MessageSource ReadMessage(const std::string& path);
+
+// The nine values from a header part: first bytes matched case-insensitively by ASCII rules
+// (the colon included), one space after the colon skipped, the last occurrence winning,
+// X-Priority cut to one byte, continuation lines ignored.
+HeaderValues ExtractHeaders(std::string_view headerPart);
+
+HeaderBarTexts HeaderBarLabels(const HeaderValues& values);
+
+// Index into the five priority stamps, from X-Priority when present (digit d gives d - 1, so
+// "0" and "6"-"9" fall outside 0..4 and show no stamp), else from X-MSMail-Priority ("High" 1,
+// "Low" 4, anything else 2). Throws EConvertError when X-Priority is no decimal digit.
+int StampIndex(const HeaderValues& values);
+inline constexpr int kStampCount = 5;
+inline constexpr int kNormalStamp = 2;
+
+// The window caption for a subject: subject + " - Quillet".
+std::string CaptionFor(std::string_view subject);
+
+// The message path: arguments 1..N joined with single spaces. Empty when argument 1 is absent
+// or empty, which means the viewer refuses to run.
+std::string JoinArguments(const std::vector<std::string>& args);
+
+// One load as the window performs it, up to the point where it can fail to open the file.
+struct LoadedMessage {
+  HeaderValues headers;
+  std::string text;  // the text of the requested mode
+};
+LoadedMessage LoadMessage(const std::string& path, ViewMode mode);
+
+}  // namespace quillet

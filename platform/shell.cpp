@@ -1,0 +1,73 @@
+#include "platform/shell.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/cp932.h"
+#include "platform/paths.h"
+
+namespace platform {
+namespace {
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != prefix[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> ShellCommandFor(std::string_view target) {
+  if (target.empty()) return {};
+  std::string path(target);
+  if (FileExists(path)) {
+    if (access(path.c_str(), X_OK) == 0) {
+      // execvp searches PATH for a name without '/', so make a relative name explicit.
+      return {path.find('/') == std::string::npos ? "./" + path : path};
+    }
+    return {"xdg-open", path};
+  }
+  std::string text = cp932::ToUtf8(target);
+  if (StartsWithNoCase(text, "www.")) text.insert(0, "http://");
+  return {"xdg-open", text};
+}
+
+bool ShellOpen(std::string_view target) {
+  std::vector<std::string> command = ShellCommandFor(target);
+  if (command.empty()) return false;
+  // Everything the children need is prepared here: after fork only exec-safe calls are made.
+  std::vector<char*> argv;
+  for (std::string& arg : command) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+
+  pid_t child = fork();
+  if (child < 0) {
+    if (devNull >= 0) close(devNull);
+    return false;
+  }
+  if (child == 0) {
+    setsid();
+    pid_t grandchild = fork();
+    if (grandchild == 0) {
+      if (devNull >= 0) dup2(devNull, STDIN_FILENO);
+      execvp(argv[0], argv.data());
+      _exit(127);
+    }
+    _exit(grandchild < 0 ? 1 : 0);
+  }
+  if (devNull >= 0) close(devNull);
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/paths.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "platform/errors.h"
+#include "platform/osversion.h"
+
+namespace platform {
+namespace {
+
+TEST(Paths, ExtensionReplacement) {
+  EXPECT_EQ(ChangeFileExt("/opt/q/quillet", ".ini"), "/opt/q/quillet.ini");
+  EXPECT_EQ(ChangeFileExt("/opt/q/quillet.exe", ".hlp"), "/opt/q/quillet.hlp");
+  EXPECT_EQ(ChangeFileExt("/opt/q.d/quillet", ".ini"), "/opt/q.d/quillet.ini");
+  EXPECT_EQ(ChangeFileExt("a.tar.gz", ".x"), "a.tar.x");
+  EXPECT_EQ(ExtractFilePath("/opt/q/quillet"), "/opt/q/");
+  EXPECT_EQ(ExtractFilePath("quillet"), "");
+  EXPECT_EQ(ExtractFileName("/opt/q/none"), "none");
+}
+
+TEST(Paths, ExePathIsThisTestProgram) {
+  std::string exe = ExePath();
+  EXPECT_EQ(ExtractFileName(exe), "platform_tests");
+  EXPECT_TRUE(FileExists(exe));
+  EXPECT_FALSE(FileExists(ExtractFilePath(exe)));  // a folder is no file
+  EXPECT_FALSE(FileExists(exe + ".missing"));
+}
+
+TEST(Paths, ReadsBytesExactlyAndReportsUnopenableFiles) {
+  char dir[] = "/tmp/quillet-paths-XXXXXX";
+  ASSERT_TRUE(mkdtemp(dir));
+  std::string name = std::string(dir) + "/\x8E\xF3\x90\x4D.eml";  // CP932 bytes in the name
+  std::string bytes("a\0b\r\xFF", 5);
+  std::ofstream(name, std::ios::binary) << bytes;
+  EXPECT_EQ(ReadFileBytes(name), bytes);
+  unlink(name.c_str());
+  try {
+    ReadFileBytes(name);
+    FAIL();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル " + std::string(dir) + "/受信.eml は開けません");
+  }
+  EXPECT_THROW(ReadFileBytes(dir), EFOpenError);  // a folder cannot be read as a message
+  rmdir(dir);
+}
+
+TEST(OsVersion, ParsesKernelReleases) {
+  OsVersion v = ParseKernelRelease("6.1.0-18-amd64");
+  EXPECT_EQ(v.major, 6);
+  EXPECT_EQ(v.minor, 1);
+  v = ParseKernelRelease("10.12");
+  EXPECT_EQ(v.major, 10);
+  EXPECT_EQ(v.minor, 12);
+  v = ParseKernelRelease("weird");
+  EXPECT_EQ(v.major, 0);
+  EXPECT_EQ(v.minor, 0);
+  EXPECT_GT(PlatformVersion().major, 0);
+}
+
+}  // namespace
+}  // namespace platform
