@@ -1,0 +1,170 @@
+// The main window's start-up sequence, message loading and view-mode commands.
+#include "app/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QEvent>
+#include <QToolButton>
+
+#include "app/resources.h"
+#include "app/startup.h"
+#include "app/text_view_stand_in.h"
+#include "platform/osversion.h"
+#include "platform/paths.h"
+#include "platform/qt/application.h"
+#include "platform/qt/cursors.h"
+#include "platform/qt/panel.h"
+#include "platform/qt/statusbar.h"
+#include "platform/qt/text.h"
+
+namespace quillet {
+namespace {
+
+// The application cursor number of the hand shown over links.
+constexpr platform::TCursor kPointCursor = 9;
+
+// Gap between a label of the header bar and the one to its right.
+constexpr int kLabelGap = 20;
+
+}  // namespace
+
+TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
+    : QMainWindow(parent), args_(std::move(args)) {
+  CreateComponents();
+  pndHead->installEventFilter(this);
+  for (auto [action, handler] : {std::pair{actViewMsg, &TfrmMain::actViewMsgExecute},
+                                 std::pair{actViewHead, &TfrmMain::actViewHeadExecute},
+                                 std::pair{actViewSrc, &TfrmMain::actViewSrcExecute},
+                                 std::pair{actFileClose, &TfrmMain::actFileCloseExecute}}) {
+    connect(action, &QAction::triggered, this,
+            [this, handler] { platform::qt::Guard([&] { (this->*handler)(); }); });
+  }
+  platform::qt::Guard([this] { FormCreate(); });
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate() {
+  // 1. The hand cursor for links.
+  platform::qt::SetCursor(kPointCursor, resources::PointCursor());
+  setWindowIcon(resources::ApplicationIcon());
+
+  // 2. Frame of the text view's panel: a bevelled frame from platform version 5.1 on.
+  if (VersionNumber(platform::PlatformVersion()) > 50) {
+    pnlBase->SetFrame(platform::qt::BevelCut::Lowered, platform::qt::BevelCut::Raised, false);
+  } else {
+    pnlBase->SetFrame(platform::qt::BevelCut::None, platform::qt::BevelCut::None, true);
+  }
+
+  // 3-4. Help file and options program beside the executable.
+  std::string exe = platform::ExePath();
+  platform::qt::Application::SetHelpFile(platform::ChangeFileExt(exe, ".hlp"));
+  optionsProgramPath_ = platform::ExtractFilePath(exe) + "Quillcfg.exe";
+  actViewOption->setEnabled(platform::FileExists(optionsProgramPath_));
+
+  // 8. Bars, window geometry and tool bar images (with their built-in defaults for now).
+  LoadToolbarImages();
+
+  // 10. The message: body mode, the whole text replaced, the caption from its subject. A
+  // failure is reported here so that the remaining steps still complete the window.
+  messagePath_ = JoinArguments(args_);
+  if (!messagePath_.empty()) {
+    platform::qt::Guard([this] {
+      txtMain->SetText(Load(ViewMode::Body));
+      SetCaptionFromSubject(headers_.Subject);
+    });
+  }
+
+  // 12. The copy button shows its image only.
+  btnCopy->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  // 13. Menu items and buttons show the images of their actions.
+  ApplyActionImages();
+  // 14. Copying needs a selection.
+  actEditCopy->setEnabled(txtMain->Selected());
+}
+
+void TfrmMain::LoadToolbarImages() {
+  constexpr int kImageSize = 16;
+  imgMain.SetSize(kImageSize, kImageSize);
+  pnlToolbar->setFixedHeight(kImageSize + 12);
+  imgMain.AddMasked(resources::ToolbarStrip(), qRgb(0xFF, 0x00, 0xFF));
+}
+
+void TfrmMain::ApplyActionImages() {
+  for (QAction* action : findChildren<QAction*>()) {
+    bool ok = false;
+    int index = action->property("imageIndex").toInt(&ok);
+    if (ok) action->setIcon(imgMain.Icon(index));
+  }
+  btnReturn->setIcon(imgMain.Icon(btnReturn->property("imageIndex").toInt()));
+}
+
+void TfrmMain::SetCaptionFromSubject(std::string_view subject) {
+  platform::qt::Application::SetTitle(CaptionFor(subject));
+  setWindowTitle(platform::qt::ToQString(platform::qt::Application::Title()));
+}
+
+std::string TfrmMain::Load(ViewMode mode) {
+  viewMode_ = mode;
+  LoadedMessage message = LoadMessage(messagePath_, mode);
+  headers_ = std::move(message.headers);
+  UpdateHeaderBar(mode);
+  if (mode == ViewMode::Body) UpdateStamp();
+  return std::move(message.text);
+}
+
+void TfrmMain::UpdateHeaderBar(ViewMode mode) {
+  if (mode == ViewMode::Body) {
+    pndHead->setVisible(actViewHeadbar->isChecked());
+  } else {
+    pndHead->hide();
+  }
+  HeaderBarTexts texts = HeaderBarLabels(headers_);
+  for (auto [label, text] : {std::pair{lblFrom, &texts.From}, std::pair{lblTo, &texts.To},
+                             std::pair{lblSubject, &texts.Subject},
+                             std::pair{lblDate, &texts.Date}}) {
+    label->setText(platform::qt::ToQString(*text));
+    label->adjustSize();
+  }
+  lblTo->move(lblFrom->x() + lblFrom->width() + kLabelGap, lblTo->y());
+  lblDate->move(lblSubject->x() + lblSubject->width() + kLabelGap, lblDate->y());
+}
+
+void TfrmMain::UpdateStamp() {
+  int index = StampIndex(headers_);
+  if (imgKitteList.Count() == 0) {
+    for (int i = 0; i < kStampCount; ++i) imgKitteList.Add(resources::Stamp(i));
+  }
+  QPixmap stamp = imgKitteList.Pixmap(index);
+  shownStamp_ = stamp.isNull() ? -1 : index;
+  imgKitte->setPixmap(stamp);
+}
+
+void TfrmMain::ViewModeCommand(QAction* action, ViewMode mode) {
+  for (QAction* each : {actViewMsg, actViewHead, actViewSrc}) each->setChecked(each == action);
+  txtMain->SetText(Load(mode));
+}
+
+void TfrmMain::actViewMsgExecute() { ViewModeCommand(actViewMsg, ViewMode::Body); }
+void TfrmMain::actViewHeadExecute() { ViewModeCommand(actViewHead, ViewMode::Header); }
+void TfrmMain::actViewSrcExecute() { ViewModeCommand(actViewSrc, ViewMode::Source); }
+void TfrmMain::actFileCloseExecute() { close(); }
+
+void TfrmMain::staMainResize() {
+  staMain->SetPanelWidth(0, staMain->width() - staMain->Panel(1).width - staMain->Panel(2).width);
+}
+
+void TfrmMain::PlaceStamp() {
+  // Anchored to the bar's top right corner, as designed.
+  imgKitte->move(pndHead->width() - imgKitte->width(), imgKitte->y());
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pndHead && event->type() == QEvent::Resize) {
+    platform::qt::Guard([this] { PlaceStamp(); });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quillet

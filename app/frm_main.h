@@ -1,0 +1,133 @@
+#pragma once
+// The main window: header bar, text view, tool bar, status bar, and the message they show.
+
+#include <QMainWindow>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/message.h"
+#include "platform/qt/imagelist.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace platform::qt {
+class Panel;
+class StatusBar;
+}  // namespace platform::qt
+
+namespace quillet {
+
+class TextViewStandIn;
+
+class TfrmMain : public QMainWindow {
+ public:
+  // Creates the window for the command line `args` (args[0] is the program) and runs the
+  // start-up sequence, which loads the message. A failed load is reported by the standard
+  // error box; the window opens all the same.
+  explicit TfrmMain(std::vector<std::string> args, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  ViewMode CurrentViewMode() const { return viewMode_; }
+  const HeaderValues& Headers() const { return headers_; }
+  const std::string& MessagePath() const { return messagePath_; }
+  // The stamp image shown, -1 for none.
+  int ShownStamp() const { return shownStamp_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Design (frm_main_design.cpp): the components with their design-time values.
+  void CreateComponents();
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolbarPanel();
+  void CreateHeaderBar();
+  void CreateBasePanel();
+  void CreateStatusBar();
+
+  // Start-up and message (frm_main.cpp).
+  void FormCreate();
+  void LoadToolbarImages();
+  void ApplyActionImages();
+  void SetCaptionFromSubject(std::string_view subject);
+  std::string Load(ViewMode mode);
+  void UpdateHeaderBar(ViewMode mode);
+  void UpdateStamp();
+  void ViewModeCommand(QAction* action, ViewMode mode);
+  void actViewMsgExecute();
+  void actViewHeadExecute();
+  void actViewSrcExecute();
+  void actFileCloseExecute();
+  void staMainResize();
+  void PlaceStamp();
+
+  std::vector<std::string> args_;
+
+  // State kept for the window's whole life.
+  std::string messagePath_;
+  std::string optionsProgramPath_;
+  int wrapMode_ = 0;
+  ViewMode viewMode_ = ViewMode::Body;
+  HeaderValues headers_;
+  int shownStamp_ = -1;
+
+  // Components, owned through Qt's parent chain.
+  platform::qt::Panel* pnlToolbar = nullptr;
+  QToolBar* tbrMain0 = nullptr;
+  QToolBar* tbrMain1 = nullptr;
+  QToolBar* tbrMain2 = nullptr;
+  QToolBar* tbrMain3 = nullptr;
+  QToolButton* btnMsg = nullptr;
+  QToolButton* btnCopy = nullptr;
+  QToolButton* btnViewMsg = nullptr;
+  QToolButton* btnViewHead = nullptr;
+  QToolButton* btnViewSrc = nullptr;
+  QToolButton* btnReturn = nullptr;
+  QToolButton* btnViewOption = nullptr;
+  QWidget* pndHead = nullptr;
+  QLabel* lblFrom = nullptr;
+  QLabel* lblTo = nullptr;
+  QLabel* lblSubject = nullptr;
+  QLabel* lblDate = nullptr;
+  QLabel* imgKitte = nullptr;
+  platform::qt::Panel* pnlBase = nullptr;
+  TextViewStandIn* txtMain = nullptr;
+  platform::qt::StatusBar* staMain = nullptr;
+
+  QMenu* pumMsg = nullptr;
+  QMenu* pumTurn = nullptr;
+  QMenu* pumEdit = nullptr;
+
+  QAction* actFileRes = nullptr;
+  QAction* actFileReNew = nullptr;
+  QAction* actFileNew = nullptr;
+  QAction* actFileClose = nullptr;
+  QAction* actEditCopy = nullptr;
+  QAction* actEditSelect = nullptr;
+  QAction* actViewMsg = nullptr;
+  QAction* actViewHead = nullptr;
+  QAction* actViewSrc = nullptr;
+  QAction* actViewCorvid = nullptr;
+  QAction* actViewOption = nullptr;
+  QAction* actViewToolbar = nullptr;
+  QAction* actViewHeadbar = nullptr;
+  QAction* actViewStabar = nullptr;
+  QAction* actTurnNone = nullptr;
+  QAction* actTurnCol = nullptr;
+  QAction* actTurnWin = nullptr;
+  QAction* actHelpTopic = nullptr;
+  QAction* actHelpVer = nullptr;
+
+  platform::qt::ImageList imgMain{16, 16};
+  platform::qt::ImageList imgKitteList{24, 26};
+};
+
+}  // namespace quillet

@@ -1,0 +1,45 @@
+// Quillet: shows one stored mail message. The host mail client starts it with the message's
+// path; all arguments together form that path.
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+#include "app/frm_main.h"
+#include "app/startup.h"
+#include "platform/qt/application.h"
+#include "platform/qt/fonts.h"
+
+namespace {
+
+class QtStartupHost : public quillet::StartupHost {
+ public:
+  explicit QtStartupHost(QApplication& app) : app_(app) {}
+  void Beep() override { platform::qt::Beep(); }
+  void ShowWarning(const std::string& utf8Text) override {
+    platform::qt::ShowWarning(nullptr, QString::fromStdString(utf8Text));
+  }
+  void RunMainWindow(const std::vector<std::string>& args) override {
+    platform::qt::InstallFontSubstitutions();
+    platform::qt::Application::SetTitle("Quillet");
+    quillet::TfrmMain window(args);
+    window.show();
+    app_.exec();
+  }
+
+ private:
+  QApplication& app_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The arguments are taken before Qt sees any: every one of them is part of the path.
+  std::vector<std::string> args(argv, argv + argc);
+  // The windows are laid out in pixels and are not rescaled for other screen densities.
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
+  QtStartupHost host(app);
+  return quillet::RunProgram(args, host);
+}

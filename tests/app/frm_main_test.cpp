@@ -1,0 +1,178 @@
+#include "app/frm_main.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QToolButton>
+#include <fstream>
+
+#include "app/text_view_stand_in.h"
+#include "platform/cp932.h"
+#include "platform/paths.h"
+#include "platform/qt/application.h"
+#include "platform/qt/statusbar.h"
+
+namespace quillet {
+namespace {
+
+using platform::cp932::FromUtf8;
+using platform::cp932::ToUtf8;
+
+// Writes messages into a scratch folder and collects what the error box would have shown.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/quillet-window-XXXXXX";
+    ASSERT_TRUE(mkdtemp(tmpl));
+    dir_ = tmpl;
+    platform::qt::Application::SetExceptionHandler(
+        [this](const std::exception& e) { errors_.push_back(e.what()); });
+  }
+  void TearDown() override {
+    platform::qt::Application::SetExceptionHandler({});
+    std::string rm = "rm -rf '" + dir_ + "'";
+    ASSERT_EQ(system(rm.c_str()), 0);
+  }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::string path = dir_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  template <class T>
+  static T* Find(const TfrmMain& w, const char* name) {
+    T* child = w.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  static std::string Label(const TfrmMain& w, const char* name) {
+    return Find<QLabel>(w, name)->text().toStdString();
+  }
+  static std::string ViewText(const TfrmMain& w) {
+    return Find<TextViewStandIn>(w, "txtMain")->Text();
+  }
+  static void Trigger(const TfrmMain& w, const char* action) {
+    Find<QAction>(w, action)->trigger();
+  }
+
+  std::string dir_;
+  std::vector<std::string> errors_;
+};
+
+TEST_F(MainWindowTest, StartUpFillsHeaderBarStampCaptionAndBody) {
+  std::string path = Write("a b.eml", "From: " + FromUtf8("山田 <y@example.jp>") +
+                                          "\nTo: you\nSubject: Hello\nDate: Mon\n"
+                                          "X-Priority: 1 (Highest)\n\n> quoted\nbody\n");
+  // The path holds a space and arrives in two arguments.
+  TfrmMain w({"quillet", dir_ + "/a", "b.eml"});
+  EXPECT_TRUE(errors_.empty());
+  EXPECT_EQ(w.MessagePath(), path);
+  EXPECT_EQ(w.windowTitle().toStdString(), "Hello - Quillet");
+  EXPECT_EQ(platform::qt::Application::Title(), "Hello - Quillet");
+  EXPECT_EQ(Label(w, "lblFrom"), "差出人：  山田 <y@example.jp>");
+  EXPECT_EQ(Label(w, "lblTo"), "宛先：  you");
+  EXPECT_EQ(Label(w, "lblSubject"), "件名：  Hello");
+  EXPECT_EQ(Label(w, "lblDate"), "日時：  Mon");
+  auto* from = Find<QLabel>(w, "lblFrom");
+  auto* subject = Find<QLabel>(w, "lblSubject");
+  EXPECT_EQ(Find<QLabel>(w, "lblTo")->x(), from->x() + from->width() + 20);
+  EXPECT_EQ(Find<QLabel>(w, "lblDate")->x(), subject->x() + subject->width() + 20);
+  EXPECT_GT(from->width(), 60);  // sized to its text
+  EXPECT_EQ(w.ShownStamp(), 0);
+  EXPECT_FALSE(Find<QLabel>(w, "imgKitte")->pixmap().isNull());
+  EXPECT_EQ(ViewText(w), "> quoted\r\nbody\r\n");
+  EXPECT_FALSE(Find<QAction>(w, "actEditCopy")->isEnabled());
+  EXPECT_TRUE(Find<QToolButton>(w, "btnCopy")->toolButtonStyle() == Qt::ToolButtonIconOnly);
+  EXPECT_FALSE(Find<QAction>(w, "actFileRes")->icon().isNull());
+}
+
+TEST_F(MainWindowTest, ViewModesReloadFromDiskAndHideTheHeaderBar) {
+  std::string path = Write("m.eml", "Subject: one\r\nX-MSMail-Priority: Low\r\n\r\nold body\r\n");
+  TfrmMain w({"quillet", path});
+  auto* bar = Find<QWidget>(w, "pndHead");
+  EXPECT_FALSE(bar->isHidden());
+  EXPECT_EQ(w.ShownStamp(), 4);
+
+  Write("m.eml", "Subject: two\r\nX-Priority: 2\r\n\r\nnew body\r\n");
+  Trigger(w, "actViewHead");
+  EXPECT_EQ(w.CurrentViewMode(), ViewMode::Header);
+  EXPECT_TRUE(bar->isHidden());
+  EXPECT_EQ(ViewText(w), "Subject: two\r\nX-Priority: 2\r");
+  EXPECT_EQ(Label(w, "lblSubject"), "件名：  two");
+  EXPECT_EQ(w.ShownStamp(), 4);  // the stamp changes only in body mode
+  EXPECT_TRUE(Find<QAction>(w, "actViewHead")->isChecked());
+  EXPECT_FALSE(Find<QAction>(w, "actViewMsg")->isChecked());
+
+  Trigger(w, "actViewSrc");
+  EXPECT_EQ(ViewText(w), "Subject: two\r\nX-Priority: 2\r\n\r\nnew body\r\n");
+  EXPECT_TRUE(bar->isHidden());
+
+  Trigger(w, "actViewMsg");
+  EXPECT_FALSE(bar->isHidden());
+  EXPECT_EQ(ViewText(w), "new body\r\n");
+  EXPECT_EQ(w.ShownStamp(), 1);
+  EXPECT_EQ(w.windowTitle().toStdString(), "one - Quillet");  // set at start-up only
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(MainWindowTest, UnreadableMessageIsReportedAndTheWindowStillOpens) {
+  TfrmMain w({"quillet", dir_ + "/missing.eml"});
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], "ファイル " + dir_ + "/missing.eml は開けません");
+  EXPECT_EQ(w.windowTitle().toStdString(), " - Quillet");
+  EXPECT_EQ(ViewText(w), "");
+  EXPECT_FALSE(Find<QAction>(w, "actEditCopy")->isEnabled());
+  EXPECT_FALSE(Find<QAction>(w, "actFileRes")->icon().isNull());  // later steps still ran
+
+  // A view-mode command on a file that vanished keeps the text but names the new mode.
+  std::string path = Write("x.eml", "Subject: s\n\nbody\n");
+  TfrmMain v({"quillet", path});
+  unlink(path.c_str());
+  Trigger(v, "actViewSrc");
+  EXPECT_EQ(errors_.size(), 2u);
+  EXPECT_EQ(ViewText(v), "body\r\n");
+  EXPECT_EQ(v.CurrentViewMode(), ViewMode::Source);
+  EXPECT_TRUE(Find<QAction>(v, "actViewSrc")->isChecked());
+}
+
+TEST_F(MainWindowTest, NonDigitXPriorityStopsTheLoadAfterTheHeaderBar) {
+  std::string path = Write("p.eml", "Subject: s\n\nfirst\n");
+  TfrmMain w({"quillet", path});
+  Write("p.eml", "Subject: t\nX-Priority: x\n\nsecond\n");
+  Trigger(w, "actViewMsg");
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], "'x' は整数ではありません");
+  EXPECT_EQ(Label(w, "lblSubject"), "件名：  t");  // the bar was already updated
+  EXPECT_EQ(ViewText(w), "first\r\n");             // the text was not
+}
+
+TEST_F(MainWindowTest, OptionsCommandFollowsTheOptionsProgram) {
+  std::string program = platform::ExtractFilePath(platform::ExePath()) + "Quillcfg.exe";
+  unlink(program.c_str());
+  std::string path = Write("o.eml", "Subject: s\n\nb\n");
+  {
+    TfrmMain w({"quillet", path});
+    EXPECT_FALSE(Find<QAction>(w, "actViewOption")->isEnabled());
+  }
+  std::ofstream(program) << "";
+  TfrmMain w({"quillet", path});
+  EXPECT_TRUE(Find<QAction>(w, "actViewOption")->isEnabled());
+  unlink(program.c_str());
+}
+
+TEST_F(MainWindowTest, StatusBarStretchesItsFirstPanel) {
+  std::string path = Write("s.eml", "Subject: s\n\nb\n");
+  TfrmMain w({"quillet", path});
+  auto* bar = Find<platform::qt::StatusBar>(w, "staMain");
+  EXPECT_EQ(bar->Panel(1).text.toStdString(), "00000行 : 00000桁");
+  w.show();
+  w.resize(600, 400);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bar->width(), 600);
+  EXPECT_EQ(bar->Panel(0).width, 600 - 104 - 18);
+}
+
+}  // namespace
+}  // namespace quillet

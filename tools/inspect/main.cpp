@@ -1,0 +1,119 @@
+// quillet-inspect: loads a message as the viewer does and prints what the viewer would show.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/message.h"
+#include "platform/errors.h"
+#include "tools/inspect/report.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: quillet-inspect [--mode body|header|source] [--json] MESSAGE-FILE...\n"
+    "Loads the message as Quillet does (all file arguments joined with single spaces form the\n"
+    "path) and prints the nine header values, the header-bar labels, the priority stamp, the\n"
+    "window caption and the text of the view mode. --json prints byte strings as hexadecimal.\n";
+
+struct Options {
+  quillet::ViewMode mode = quillet::ViewMode::Body;
+  bool json = false;
+  std::vector<std::string> args{"quillet"};
+};
+
+bool Parse(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--mode" && i + 1 < argc) {
+      std::string mode = argv[++i];
+      if (mode == "body") {
+        options.mode = quillet::ViewMode::Body;
+      } else if (mode == "header") {
+        options.mode = quillet::ViewMode::Header;
+      } else if (mode == "source") {
+        options.mode = quillet::ViewMode::Source;
+      } else {
+        return false;
+      }
+    } else if (arg == "--help" || arg == "-h") {
+      return false;
+    } else {
+      options.args.push_back(arg);
+    }
+  }
+  return !quillet::JoinArguments(options.args).empty();
+}
+
+const char* ModeName(quillet::ViewMode mode) {
+  switch (mode) {
+    case quillet::ViewMode::Header:
+      return "header";
+    case quillet::ViewMode::Source:
+      return "source";
+    case quillet::ViewMode::Body:
+      break;
+  }
+  return "body";
+}
+
+void AddStamp(inspect::Report& report, const quillet::HeaderValues& headers) {
+  report.BeginSection("stamp");
+  try {
+    int index = quillet::StampIndex(headers);
+    report.Number("index", index);
+    report.Text("shown", index >= 0 && index < quillet::kStampCount ? "yes" : "no image");
+  } catch (const platform::Exception& e) {
+    report.Text("error", e.what());
+  }
+  report.EndSection();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!Parse(argc, argv, options)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  std::string path = quillet::JoinArguments(options.args);
+  quillet::LoadedMessage message;
+  try {
+    message = quillet::LoadMessage(path, options.mode);
+  } catch (const platform::Exception& e) {
+    std::cerr << e.what() << "\n";
+    return 1;
+  }
+  const quillet::HeaderValues& h = message.headers;
+  inspect::Report report;
+  report.Text("mode", ModeName(options.mode));
+  report.BeginSection("headers");
+  for (auto [name, value] : {std::pair{"Date", &h.Date}, std::pair{"From", &h.From},
+                             std::pair{"To", &h.To}, std::pair{"Reply-To", &h.ReplyTo},
+                             std::pair{"Subject", &h.Subject}, std::pair{"X-Priority", &h.XPriority},
+                             std::pair{"X-MSMail-Priority", &h.XMSMailPriority},
+                             std::pair{"Message-Id", &h.MessageId},
+                             std::pair{"In-Reply-To", &h.InReplyTo}}) {
+    report.Bytes(name, *value);
+  }
+  report.EndSection();
+  quillet::HeaderBarTexts labels = quillet::HeaderBarLabels(h);
+  report.BeginSection("labels");
+  report.Bytes("lblFrom", labels.From);
+  report.Bytes("lblTo", labels.To);
+  report.Bytes("lblSubject", labels.Subject);
+  report.Bytes("lblDate", labels.Date);
+  report.EndSection();
+  AddStamp(report, h);
+  report.Bytes("caption", quillet::CaptionFor(h.Subject));
+  report.Bytes("text", message.text);
+  if (options.json) {
+    report.PrintJson(std::cout);
+  } else {
+    report.PrintReadable(std::cout);
+  }
+  return 0;
+}
