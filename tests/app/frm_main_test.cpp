@@ -14,6 +14,7 @@
 #include "platform/paths.h"
 #include "platform/qt/application.h"
 #include "platform/qt/statusbar.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quillet {
 namespace {
@@ -25,21 +26,12 @@ using platform::cp932::ToUtf8;
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/quillet-window-XXXXXX";
-    ASSERT_TRUE(mkdtemp(tmpl));
-    dir_ = tmpl;
     platform::qt::Application::SetExceptionHandler(
         [this](const std::exception& e) { errors_.push_back(e.what()); });
   }
-  void TearDown() override {
-    platform::qt::Application::SetExceptionHandler({});
-    std::string rm = "rm -rf '" + dir_ + "'";
-    ASSERT_EQ(system(rm.c_str()), 0);
-  }
+  void TearDown() override { platform::qt::Application::SetExceptionHandler({}); }
   std::string Write(const std::string& name, const std::string& bytes) {
-    std::string path = dir_ + "/" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return scratch_.Write(name, bytes);
   }
   template <class T>
   static T* Find(const TfrmMain& w, const char* name) {
@@ -57,7 +49,8 @@ class MainWindowTest : public ::testing::Test {
     Find<QAction>(w, action)->trigger();
   }
 
-  std::string dir_;
+  testsupport::ScratchDir scratch_;
+  const std::string& dir_ = scratch_.Path();
   std::vector<std::string> errors_;
 };
 

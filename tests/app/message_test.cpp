@@ -7,6 +7,7 @@
 
 #include "platform/cp932.h"
 #include "platform/errors.h"
+#include "tests/support/scratch_dir.h"
 
 namespace quillet {
 namespace {
@@ -140,17 +141,14 @@ TEST(JoinArguments, JoinsWithSingleSpacesOrRefuses) {
 }
 
 TEST(LoadMessage, ReadsFromDiskEachTimeAndReportsUnopenableFiles) {
-  char name[] = "/tmp/quillet-msg-XXXXXX";
-  int fd = mkstemp(name);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  std::ofstream(name, std::ios::binary) << "Subject: one\n\nbody\n";
+  testsupport::ScratchDir dir;
+  std::string name = dir.Write("m.eml", "Subject: one\n\nbody\n");
   EXPECT_EQ(LoadMessage(name, ViewMode::Body).text, "body\r\n");
-  std::ofstream(name, std::ios::binary) << "Subject: two\n\nnew body\n";
+  dir.Write("m.eml", "Subject: two\n\nnew body\n");
   LoadedMessage m = LoadMessage(name, ViewMode::Source);
   EXPECT_EQ(m.headers.Subject, "two");
   EXPECT_EQ(m.text, "Subject: two\r\n\r\nnew body\r\n");
-  unlink(name);
+  unlink(name.c_str());
   EXPECT_THROW(LoadMessage(name, ViewMode::Body), platform::EFOpenError);
 }
 

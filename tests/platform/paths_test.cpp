@@ -8,6 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/osversion.h"
+#include "tests/support/scratch_dir.h"
 
 namespace platform {
 namespace {
@@ -31,21 +32,18 @@ TEST(Paths, ExePathIsThisTestProgram) {
 }
 
 TEST(Paths, ReadsBytesExactlyAndReportsUnopenableFiles) {
-  char dir[] = "/tmp/quillet-paths-XXXXXX";
-  ASSERT_TRUE(mkdtemp(dir));
-  std::string name = std::string(dir) + "/\x8E\xF3\x90\x4D.eml";  // CP932 bytes in the name
+  testsupport::ScratchDir dir;
   std::string bytes("a\0b\r\xFF", 5);
-  std::ofstream(name, std::ios::binary) << bytes;
+  std::string name = dir.Write("\x8E\xF3\x90\x4D.eml", bytes);  // CP932 bytes in the name
   EXPECT_EQ(ReadFileBytes(name), bytes);
   unlink(name.c_str());
   try {
     ReadFileBytes(name);
     FAIL();
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "ファイル " + std::string(dir) + "/受信.eml は開けません");
+    EXPECT_EQ(std::string(e.what()), "ファイル " + dir.Path() + "/受信.eml は開けません");
   }
-  EXPECT_THROW(ReadFileBytes(dir), EFOpenError);  // a folder cannot be read as a message
-  rmdir(dir);
+  EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);  // a folder cannot be read as a message
 }
 
 TEST(OsVersion, ParsesKernelReleases) {

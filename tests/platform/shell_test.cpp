@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/cp932.h"
+#include "tests/support/scratch_dir.h"
 
 namespace platform {
 namespace {
@@ -19,13 +20,10 @@ namespace {
 using Args = std::vector<std::string>;
 
 // A scratch folder with a fake xdg-open first on PATH; the fake writes its arguments, one per
-// line, to a log file named after the first one's position in the test.
+// line, to a log file in that folder.
 class ShellOpenTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/quillet-shell-XXXXXX";
-    ASSERT_TRUE(mkdtemp(tmpl));
-    dir_ = tmpl;
     log_ = dir_ + "/log";
     WriteScript(dir_ + "/xdg-open",
                 "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + log_ +
@@ -33,11 +31,7 @@ class ShellOpenTest : public ::testing::Test {
     oldPath_ = getenv("PATH");
     setenv("PATH", (dir_ + ":" + oldPath_).c_str(), 1);
   }
-  void TearDown() override {
-    setenv("PATH", oldPath_.c_str(), 1);
-    std::string rm = "rm -rf '" + dir_ + "'";
-    ASSERT_EQ(system(rm.c_str()), 0);
-  }
+  void TearDown() override { setenv("PATH", oldPath_.c_str(), 1); }
   static void WriteScript(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
     chmod(path.c_str(), 0755);
@@ -56,7 +50,9 @@ class ShellOpenTest : public ::testing::Test {
     return "(nothing started)";
   }
 
-  std::string dir_, log_, oldPath_;
+  testsupport::ScratchDir scratch_;
+  const std::string& dir_ = scratch_.Path();
+  std::string log_, oldPath_;
 };
 
 TEST_F(ShellOpenTest, UrlsAndMailtoGoThroughXdgOpenAsUtf8WithoutEscaping) {
@@ -83,7 +79,7 @@ TEST_F(ShellOpenTest, ProgramsStartDirectlyAndDocumentsKeepTheirPathBytes) {
   EXPECT_EQ(WaitForLog(), "0\n");  // started with no arguments
 
   std::string document = dir_ + "/\xE3\x83\xA1 doc.hlp";  // UTF-8 name, kept as bytes
-  std::ofstream(document) << "help";
+  scratch_.Write("\xE3\x83\xA1 doc.hlp", "help");
   EXPECT_EQ(ShellCommandFor(document), (Args{"xdg-open", document}));
 }
 
