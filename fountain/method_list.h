@@ -1,0 +1,17 @@
+#pragma once
+// A list of bound methods, in the order they were added; the same method may be present more
+// than once.
+
+#include "platform/list.h"
+#include "platform/method.h"
+
+namespace fountain {
+
+class TMethodList : public platform::TList<platform::TNotifyEvent> {
+ public:
+  virtual void Add(const platform::TNotifyEvent& Method);
+  // Deletes the last entry equal to Method (same object and same code); nothing when none.
+  virtual void Remove(const platform::TNotifyEvent& Method);
+};
+
+}  // namespace fountain

@@ -1,0 +1,25 @@
+#include "fountain/notify_event_list.h"
+
+#include <vector>
+
+namespace fountain {
+
+void TNotifyEventList::Changed() {
+  if (UpdateCount() != 0) return;
+  std::vector<platform::TNotifyEvent> listeners;
+  listeners.reserve(static_cast<size_t>(list_.Count()));
+  for (int i = 0; i < list_.Count(); ++i) listeners.push_back(list_.Items(i));
+  for (const platform::TNotifyEvent& listener : listeners) {
+    if (list_.IndexOf(listener) >= 0) listener(owner_);
+  }
+}
+
+void TNotifyEventList::Add(const platform::TNotifyEvent& Method) {
+  list_.Add(Method);
+}
+
+void TNotifyEventList::Remove(const platform::TNotifyEvent& Method) {
+  list_.Remove(Method);
+}
+
+}  // namespace fountain

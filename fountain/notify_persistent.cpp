@@ -1,0 +1,22 @@
+#include "fountain/notify_persistent.h"
+
+namespace fountain {
+
+void TNotifyPersistent::Changed() {
+  if (updateCount_ == 0 && onChange_) onChange_(this);
+}
+
+void TNotifyPersistent::BeginUpdate() {
+  ++updateCount_;
+}
+
+void TNotifyPersistent::EndUpdate() {
+  if (updateCount_ > 0) --updateCount_;
+  Changed();
+}
+
+void TNotifyPersistent::ChangedProc(platform::TObject* Sender) {
+  if (Sender != this) Changed();
+}
+
+}  // namespace fountain
