@@ -53,6 +53,8 @@ EConvertError EConvertError::CannotAssign(std::string_view sourceClass, std::str
 
 EListError::EListError() : Exception("リストのインデックスが範囲を超えています") {}
 
+EReadError::EReadError() : Exception("ストリームの読み込みエラー") {}
+
 EIniFileException::EIniFileException(std::string_view path)
     : Exception(FormatMessage("%s に書き込めません", {DisplayPath(path)})) {}
 

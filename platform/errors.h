@@ -35,6 +35,13 @@ class EListError : public Exception {
   EListError();
 };
 
+// Bytes that could not be read: a failed file read, or a stream that ends early or holds what
+// its reader does not expect.
+class EReadError : public Exception {
+ public:
+  EReadError();
+};
+
 // A settings write the system refused. `path` is the operating system's bytes.
 class EIniFileException : public Exception {
  public:

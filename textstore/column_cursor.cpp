@@ -1,5 +1,8 @@
 #include "textstore/column_cursor.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "textstore/column_map.h"
 
 namespace textstore {
@@ -38,7 +41,21 @@ void TEditorAttributeArray::PrevChar() {
 }
 
 void TEditorAttributeArray::MoveTo(int column) {
-  while (position_ < column && class_ != kColumnEnd) Next();
+  if (position_ < column && class_ != kColumnEnd) {
+    // Next, column by column, in one sweep: the end marker stops it, and every column but a
+    // fill column adds a byte.
+    const int target = std::min(column, Length() + 1);
+    const char* p = map_.data() + position_;
+    const char* end = map_.data() + target;
+    byteCount_ += target - position_;
+    while ((p = static_cast<const char*>(
+                std::memchr(p, kColumnTabFill, static_cast<size_t>(end - p)))) != nullptr) {
+      --byteCount_;
+      ++p;
+    }
+    position_ = target;
+    class_ = map_[static_cast<size_t>(position_ - 1)];
+  }
   while (position_ > column && position_ > 1) Prev();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/cp932.h"
 #include "textstore/dbcs_string.h"
 
 namespace textstore {
@@ -24,29 +25,48 @@ int TabColumns(std::ptrdiff_t column, const ColumnRules& rules) {
 }
 
 std::string ColumnMap(std::string_view s, const ColumnRules& rules) {
+  std::string map;
+  ExtendColumnMap(map, s, 0, rules);
+  return map;
+}
+
+size_t ExtendColumnMap(std::string& map, std::string_view s, size_t from,
+                       const ColumnRules& rules) {
   const size_t limit = rules.WordWrap
                            ? static_cast<size_t>(std::max(1, rules.WrapWidth) + kWrappedMapExtra)
                            : kUnwrappedMapLimit;
-  std::string map;
-  map.reserve(std::min(limit, s.size()) + 8);  // a tab on the limit may overshoot it
-  for (size_t i = 0; i < s.size() && map.size() < limit;) {
+  size_t column = map.size();
+  size_t i = from;
+  if (column >= limit || i >= s.size()) return std::min(i, s.size());
+  // Every byte but a tab takes at most one column, a lone lead byte at the end two, and the
+  // last character may overshoot the limit by one; a tab makes room for its fill itself.
+  map.resize(std::min(limit, column + (s.size() - i)) + 1);
+  char* out = map.data();
+  while (i < s.size() && column < limit) {
     unsigned char b = static_cast<unsigned char>(s[i]);
-    if (CharSize(s, i) == 2) {
-      map += kColumnLead;
-      map += kColumnTrail;
+    if (platform::cp932::IsLeadByte(b)) {
+      out[column++] = kColumnLead;
+      out[column++] = kColumnTrail;
       i += 2;
-      continue;
-    }
-    if (b == kTab) {
-      int columns = TabColumns(static_cast<std::ptrdiff_t>(map.size()), rules);
-      map += kColumnDelimiter;
-      map.append(static_cast<size_t>(columns - 1), kColumnTabFill);
+    } else if (b == kTab) {
+      size_t columns = static_cast<size_t>(TabColumns(static_cast<std::ptrdiff_t>(column), rules));
+      size_t after = column + columns;
+      size_t need = std::max(after, std::min(limit, after + (s.size() - i - 1)) + 1);
+      if (map.size() < need) {
+        map.resize(need);
+        out = map.data();
+      }
+      out[column] = kColumnDelimiter;
+      std::fill_n(out + column + 1, columns - 1, kColumnTabFill);
+      column += columns;
+      ++i;
     } else {
-      map += rules.Delimiters[b] ? kColumnDelimiter : kColumnWord;
+      out[column++] = rules.Delimiters[b] ? kColumnDelimiter : kColumnWord;
+      ++i;
     }
-    ++i;
   }
-  return map;
+  map.resize(column);
+  return std::min(i, s.size());
 }
 
 std::ptrdiff_t ColumnWidth(std::string_view s, const ColumnRules& rules) {

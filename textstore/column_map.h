@@ -37,6 +37,11 @@ int TabColumns(std::ptrdiff_t column, const ColumnRules& rules);
 // end still gets both of its columns.
 std::string ColumnMap(std::string_view s, const ColumnRules& rules);
 
+// Goes on with `map`, the column map of the first `from` bytes of `s`, up to the same limit,
+// and returns the number of bytes of `s` the map then describes. The wrap routine keeps what
+// it can of a row's map for the rest of the line instead of mapping the rest anew.
+size_t ExtendColumnMap(std::string& map, std::string_view s, size_t from, const ColumnRules& rules);
+
 // Columns of the whole of `s`, counted as the map counts them but without its limit.
 std::ptrdiff_t ColumnWidth(std::string_view s, const ColumnRules& rules);
 

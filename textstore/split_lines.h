@@ -7,10 +7,28 @@
 
 namespace textstore {
 
+// Walks the lines of a text as SplitLines cuts them, without copying them. The text must
+// outlive the reader.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text), nextLf_(text.find('\n')) {}
+  // Sets `line` to the next line and steps past its break; false after the last line.
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view text_;
+  size_t position_ = 0;
+  size_t nextLf_;  // the first LF at or after the last line's start, or npos
+};
+
+// The lines SplitLines finds in a non-empty `text` whose breaks are all LF or CR LF: one per
+// LF, and one more for a last line without a break. Lines ended by a lone CR come on top, so
+// it sizes a list of lines once for the common case.
+size_t LfLineCount(std::string_view text);
+
 // The lines of `text`: CR, LF and CR LF each end one line, and a break at the very end makes
 // no empty last line ("a\r\n" is one line, "a\r\n\r\n" two). An empty text has no lines. Zero
-// bytes are ordinary bytes. The result is sized from the LF count before it is filled, so a
-// list filled from it can be sized once.
+// bytes are ordinary bytes. The result is sized by LfLineCount before it is filled.
 std::vector<std::string> SplitLines(std::string_view text);
 
 }  // namespace textstore

@@ -21,7 +21,7 @@ for target in "$dir"/bin/fuzz_*; do
   echo "== $name for ${seconds}s"
   "$target" -max_total_time="$seconds" -artifact_prefix="$out/" -print_final_stats=1 \
     "$corpus" "$inputs" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::new_units_added|==|SUMMARY|Done)' || true
-  if ls "$out"/crash-* "$out"/leak-* "$out"/timeout-* >/dev/null 2>&1; then
+  if [ -n "$(find "$out" -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*')" ]; then
     echo "$name found failing inputs in $out" >&2
     exit 1
   fi

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "textstore/dbcs_string.h"
+
 namespace textstore {
 namespace {
 
@@ -47,6 +49,23 @@ TEST(ColumnMap, StopsAfterTheCharacterThatReachesTheLimit) {
   const ColumnRules wrapAt20 = Rules(8, true, 20);
   EXPECT_EQ(ColumnMap(std::string(22, 'a') + kSo + "bbb", wrapAt20).size(), 24u);
   EXPECT_EQ(ColumnMap(std::string(22, 'a') + "\tbbb", wrapAt20).size(), 24u);
+}
+
+TEST(ColumnMap, ExtendingTheMapOfAPrefixGivesTheMapOfTheWhole) {
+  const ColumnRules wrapAt20 = Rules(8, true, 20);
+  const std::string text = "ab\t" + kSo + "c d\t\t" + std::string(30, 'e') + "\x82";
+  for (size_t from = 0; from <= text.size(); ++from) {
+    std::string map = ColumnMap(text.substr(0, from), wrapAt20);
+    if (map.size() >= 23 || (from > 0 && from < text.size() && IsTrailByteAt(text, from + 1))) {
+      continue;  // the prefix already fills the map, or ends inside a character
+    }
+    size_t mapped = ExtendColumnMap(map, text, from, wrapAt20);
+    EXPECT_EQ(map, ColumnMap(text, wrapAt20)) << from;
+    EXPECT_EQ(mapped, 13u) << from;  // up to the third 'e', on column 23
+  }
+  std::string map;
+  EXPECT_EQ(ExtendColumnMap(map, "ab\x82", 0, wrapAt20), 3u);  // a lone lead byte: 3, not 4
+  EXPECT_EQ(map, "1145");
 }
 
 TEST(ColumnMap, ColumnWidthAgreesWithTheMapAndHasNoLimit) {

@@ -28,6 +28,9 @@ TEST(SplitLines, EachBreakEndsOneLineAndAFinalBreakAddsNone) {
 TEST(SplitLines, LinesEndedByCrAloneGoBeyondTheLfCount) {
   EXPECT_EQ(SplitLines("a\rb\nc\rd\re"), (Lines{"a", "b", "c", "d", "e"}));
   EXPECT_EQ(SplitLines("\r\r\r"), (Lines{"", "", ""}));
+  EXPECT_EQ(LfLineCount("a\r\nb"), 2u);
+  EXPECT_EQ(LfLineCount("a\r\n\n"), 2u);
+  EXPECT_EQ(LfLineCount("a\rb\nc\rd\re"), 2u);
 }
 
 TEST(SplitLines, KeepsEveryOtherByte) {

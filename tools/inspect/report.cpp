@@ -17,13 +17,13 @@ std::string Hex(std::string_view bytes) {
 }
 
 std::string JsonString(std::string_view utf8) {
+  static const char kDigits[] = "0123456789abcdef";
   std::string out = "\"";
   for (unsigned char c : utf8) {
     if (c == '"' || c == '\\') {
       out.push_back('\\');
       out.push_back(static_cast<char>(c));
     } else if (c < 0x20) {
-      static const char kDigits[] = "0123456789abcdef";
       out += "\\u00";
       out.push_back(kDigits[c >> 4]);
       out.push_back(kDigits[c & 15]);
@@ -45,17 +45,39 @@ void Report::Text(std::string_view name, std::string_view utf8) {
 void Report::Number(std::string_view name, long long value) {
   items_.push_back({Kind::Number, std::string(name), std::to_string(value)});
 }
-void Report::BeginSection(std::string_view name) {
-  items_.push_back({Kind::Begin, std::string(name), {}});
+void Report::BeginObject(std::string_view name) {
+  items_.push_back({Kind::Object, std::string(name), {}});
 }
-void Report::EndSection() { items_.push_back({Kind::End, {}, {}}); }
+void Report::BeginList(std::string_view name) {
+  items_.push_back({Kind::List, std::string(name), {}});
+}
+void Report::BeginRecord() { items_.push_back({Kind::Record, {}, {}}); }
+void Report::End() { items_.push_back({Kind::End, {}, {}}); }
 
 void Report::PrintReadable(std::ostream& out) const {
   std::string indent;
+  bool inRecord = false;
   for (const Item& item : items_) {
+    if (inRecord) {
+      // One line: name=value pairs, message bytes quoted.
+      if (item.kind == Kind::End) {
+        out << "\n";
+        inRecord = false;
+      } else if (item.kind == Kind::Bytes) {
+        out << "  " << item.name << "=\"" << platform::cp932::ToUtf8(item.value) << "\"";
+      } else {
+        out << "  " << item.name << "=" << item.value;
+      }
+      continue;
+    }
     switch (item.kind) {
-      case Kind::Begin:
-        out << indent << item.name << ":\n";
+      case Kind::Record:
+        out << indent.substr(2);
+        inRecord = true;
+        break;
+      case Kind::Object:
+      case Kind::List:
+        if (!item.name.empty()) out << indent << item.name << ":\n";
         indent += "  ";
         break;
       case Kind::End:
@@ -67,7 +89,7 @@ void Report::PrintReadable(std::ostream& out) const {
           // Multi-line text: one line per output line, CR LF shown as a plain line break.
           for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
           out << indent << item.name << ":\n" << text;
-          if (!text.empty() && text.back() != '\n') out << "\n";
+          if (text.back() != '\n') out << "\n";
           out << indent << "(end of " << item.name << ")\n";
         } else {
           out << indent << item.name << ": " << text << "\n";
@@ -83,20 +105,31 @@ void Report::PrintReadable(std::ostream& out) const {
 }
 
 void Report::PrintJson(std::ostream& out) const {
-  out << "{";
+  // Which containers are lists, innermost last: their members are written without keys.
+  std::vector<bool> inList{false};
   bool first = true;
+  out << "{";
   for (const Item& item : items_) {
     if (item.kind == Kind::End) {
-      out << "}";
+      out << (inList.back() ? "]" : "}");
+      inList.pop_back();
       first = false;
       continue;
     }
     if (!first) out << ",";
-    first = item.kind == Kind::Begin;
-    out << JsonString(item.name) << ":";
+    first = false;
+    if (!inList.back()) out << JsonString(item.name) << ":";
     switch (item.kind) {
-      case Kind::Begin:
+      case Kind::Object:
+      case Kind::Record:
         out << "{";
+        inList.push_back(false);
+        first = true;
+        break;
+      case Kind::List:
+        out << "[";
+        inList.push_back(true);
+        first = true;
         break;
       case Kind::Bytes:
         out << JsonString(Hex(item.value));

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "tests/fuzz/fuzz_message.h"
+#include "tests/fuzz/fuzz_parser.h"
+#include "tests/fuzz/fuzz_wrap.h"
 
 namespace {
 
@@ -19,16 +21,28 @@ std::vector<std::filesystem::path> Inputs(const char* target) {
   return files;
 }
 
-TEST(FuzzRegressions, MessageInputsLoadCleanly) {
-  auto files = Inputs("message");
+// Feeds every saved input of `target` to `body`.
+void Replay(const char* target, void (*body)(const std::uint8_t*, std::size_t)) {
+  auto files = Inputs(target);
   ASSERT_FALSE(files.empty());
   for (const auto& file : files) {
     std::ifstream in(file, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     SCOPED_TRACE(file.string());
-    quillet::fuzz::LoadMessageBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    bytes.size());
+    body(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
+}
+
+TEST(FuzzRegressions, MessageInputsLoadCleanly) {
+  Replay("message", quillet::fuzz::LoadMessageBytes);
+}
+
+TEST(FuzzRegressions, ParserInputsScanCleanly) {
+  Replay("parser", quillet::fuzz::ParseBytes);
+}
+
+TEST(FuzzRegressions, WrapInputsKeepTheLayoutRules) {
+  Replay("wrap", quillet::fuzz::WrapBytes);
 }
 
 }  // namespace

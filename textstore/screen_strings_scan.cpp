@@ -1,0 +1,128 @@
+// The tokeniser's start state of every row: computed from the top for the rows near the view,
+// brought up to date lazily for the others, and after an edit only as far as it changed.
+#include <algorithm>
+#include <array>
+
+#include "fountain/fountain_parser.h"
+#include "textstore/screen_strings.h"
+
+namespace textstore {
+
+int TEditorScreenStrings::ScanLimit(int Row) const {
+  const TEditorHost* owner = Owner();
+  const int screenRows = owner->ScreenHeight() / std::max(1, owner->RowHeight());
+  return std::min(Count() - 1, Row + 2 * screenRows);
+}
+
+std::uint32_t TEditorScreenStrings::StaleState(TRowKind Kind) {
+  static const std::array<std::uint32_t, 4> states = [] {
+    TEditorStringList probe;
+    probe.Add(ByteString());
+    std::array<std::uint32_t, 4> words{};
+    for (int kind = rkLineEnd; kind <= rkNone; ++kind) {
+      probe.SetRowKind(0, static_cast<TRowKind>(kind));
+      words[static_cast<size_t>(kind)] = probe.PackedState(0);
+    }
+    return words;
+  }();
+  return states[Kind];
+}
+
+void TEditorScreenStrings::MarkStale(int Row) {
+  const TRowMarks marks = RowMarks(Row);
+  SetPackedState(Row, StaleState(RowKind(Row)));
+  SetPackedExtra(Row, 0);
+  if (marks != 0) SetRowMarks(Row, marks);
+  if (!RowData(Row).empty()) SetRowData(Row, ByteString());
+}
+
+bool TEditorScreenStrings::StateEquals(int Row, const TRowAttributeData& Data) const {
+  // The 8-bit fields keep the low bits of what is stored.
+  return PrevRowKind(Row) == Data.PrevRowKind && BracketIndex(Row) == Data.BracketIndex &&
+         Reserved1(Row) == (Data.Reserved1 & 0xFF) && RemainLen(Row) == (Data.RemainLen & 0xFF) &&
+         Reserved2(Row) == (Data.Reserved2 & 0xFF) && PendingKind(Row) == Data.PendingKind &&
+         Reserved3(Row) == Data.Reserved3 && RowData(Row) == Data.RowData.view();
+}
+
+void TEditorScreenStrings::StoreState(int Row, const TRowAttributeData& Data) {
+  SetPrevRowKind(Row, Data.PrevRowKind);
+  SetBracketIndex(Row, Data.BracketIndex);
+  SetReserved1(Row, Data.Reserved1);
+  SetRemainLen(Row, Data.RemainLen);
+  SetReserved2(Row, Data.Reserved2);
+  SetPendingKind(Row, Data.PendingKind);
+  SetReserved3(Row, Data.Reserved3);
+  SetRowData(Row, Data.RowData);
+}
+
+void TEditorScreenStrings::RescanAll() {
+  const TEditorHost* owner = Owner();
+  if (owner == nullptr || owner->Loading() || owner->Destroying()) return;
+  for (int row = 0; row < Count(); ++row) MarkStale(row);
+  ScanFromTop();
+}
+
+void TEditorScreenStrings::ScanFromTop() {
+  const TEditorHost* owner = Owner();
+  if (owner == nullptr || owner->Loading() || owner->Destroying()) return;
+  const int count = Count();
+  fountain::TFountain* fountain = owner->ActiveFountain();
+  if (fountain == nullptr || count == 0) return;
+  const int last = owner->InitBracketsFull() ? count - 1 : ScanLimit(owner->TopRow());
+  std::unique_ptr<fountain::TFountainParser> parser = fountain->CreateParser();
+  TRowAttributeData data;
+  for (int row = 0; row <= last; ++row) {
+    data.RowKind = RowKind(row);
+    StoreState(row, data);
+    parser->ParseRow(row, *this, data);
+    data.PrevRowKind = RowKind(row);
+  }
+}
+
+int TEditorScreenStrings::RescanFrom(int Row, bool Notify) {
+  const TEditorHost* owner = Owner();
+  const int count = Count();
+  if (owner == nullptr || count == 0) return 0;
+  fountain::TFountain* fountain = owner->ActiveFountain();
+  if (fountain == nullptr) return 0;
+  Row = std::clamp(Row, 0, count);
+  std::unique_ptr<fountain::TFountainParser> parser = fountain->CreateParser();
+
+  // Start from the state after the nearest scanned row above, or from the start of the text.
+  TRowAttributeData data;
+  int from = Row - 1;
+  while (from >= 0 && BracketIndex(from) == kBracketNotScanned) --from;
+  if (from >= 0) {
+    data = {RowKind(from),
+            PrevRowKind(from),
+            BracketIndex(from),
+            Reserved1(from),
+            RemainLen(from),
+            Reserved2(from),
+            static_cast<std::uint8_t>(PendingKind(from)),
+            static_cast<std::uint8_t>(Reserved3(from)),
+            RowData(from)};
+    parser->ParseRow(from, *this, data);
+    data.PrevRowKind = RowKind(from);
+  }
+
+  const int last = ScanLimit(Row);
+  int changed = 0;
+  int row = from + 1;
+  for (; row <= last; ++row) {
+    data.RowKind = RowKind(row);
+    if (StateEquals(row, data)) return changed;  // the rest still follows from here
+    StoreState(row, data);
+    ++changed;
+    if (Notify) {
+      for (TEditorHost* editor : editors_) editor->RowStateChanged(row);
+    }
+    parser->ParseRow(row, *this, data);
+    data.PrevRowKind = RowKind(row);
+  }
+  // The states below the scanned rows followed from states that may have changed.
+  for (; row < count; ++row) MarkStale(row);
+  return changed;
+}
+
+}  // namespace textstore

@@ -1,0 +1,253 @@
+// Whole-text layout: loading a text or a file into rows, the re-wrap of every line at the wrap
+// width and the join of every line into one row; each leaves every row unscanned. A large text
+// is laid out a chunk of lines at a time into a list sized once from an estimate, so that no
+// list of the whole text's rows is made twice.
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "platform/update_guard.h"
+#include "textstore/column_map.h"
+#include "textstore/line_file.h"
+#include "textstore/screen_strings.h"
+#include "textstore/split_lines.h"
+
+namespace textstore {
+namespace {
+
+// Lines are laid out in chunks of about this many bytes.
+constexpr size_t kChunkBytes = 256 * 1024;
+
+// Keeps a list's OnChange off for a scope.
+class ChangeEventOff {
+ public:
+  explicit ChangeEventOff(TheStringList& list) : list_(list), saved_(list.OnChange()) {
+    list_.SetOnChange({});
+  }
+  ChangeEventOff(const ChangeEventOff&) = delete;
+  ChangeEventOff& operator=(const ChangeEventOff&) = delete;
+  ~ChangeEventOff() { list_.SetOnChange(saved_); }
+
+ private:
+  TheStringList& list_;
+  platform::TNotifyEvent saved_;
+};
+
+// ColumnWidth(Line) < Width, mostly without walking the line: without a tab every byte is one
+// column, except that a lone lead byte at the end takes two.
+bool NarrowerThan(std::string_view Line, int Width, const ColumnRules& Rules) {
+  if (std::memchr(Line.data(), '\t', Line.size()) == nullptr) {
+    if (Line.size() + 1 < static_cast<size_t>(Width)) return true;
+    if (Line.size() >= static_cast<size_t>(Width)) return false;
+  }
+  return ColumnWidth(Line, Rules) < Width;
+}
+
+// About how many rows lines make, a little more rather than less: a wrapped row holds close
+// to W bytes. Tabs and long unbroken words can make more; the list then grows.
+class RowEstimate {
+ public:
+  RowEstimate(bool Wrap, int Width) : width_(Wrap ? static_cast<size_t>(Width) : 0) {}
+  void Add(size_t LineBytes) {
+    rows_ += width_ == 0 || LineBytes < width_ ? 1 : LineBytes / (width_ - width_ / 8) + 1;
+  }
+  int Rows() const { return static_cast<int>(std::min<size_t>(rows_, INT32_MAX)); }
+
+ private:
+  size_t width_;
+  size_t rows_ = 0;
+};
+
+}  // namespace
+
+void TEditorScreenStrings::SyncLayout() {
+  wrapper_.SetWordWrap(wordWrap_ && !OwnerLoading());
+  if (const TEditorHost* owner = Owner()) {
+    wrapper_.SetTabWidth(owner->TabSpaceCount());
+    wrapper_.SetDelimiters(owner->WordDelimiters());
+  }
+}
+
+void TEditorScreenStrings::WrapLines(std::string_view Text, TRowAttributeStringList& Rows) {
+  SyncLayout();
+  wrapper_.WrapLines(Text, Rows);
+}
+
+int TEditorScreenStrings::CountRows(std::string_view Line) {
+  SyncLayout();
+  return wrapper_.CountRows(Line);
+}
+
+void TEditorScreenStrings::AppendLayout(std::string_view Lines, TEditorStringList& Scratch) {
+  WrapLines(Lines, Scratch);
+  for (int i = 0; i < Scratch.Count(); ++i) {
+    const int row = Add(Scratch.Get(i));
+    SetRowKind(row, Scratch.RowKind(i));
+  }
+}
+
+void TEditorScreenStrings::LoadText(std::string_view Text) {
+  platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
+  Clear();
+  if (!Text.empty()) {
+    SyncLayout();
+    RowEstimate estimate(wrapper_.WordWrap(), wrapper_.Options().WrapByte);
+    LineReader lines(Text);
+    for (std::string_view line; lines.Next(line);) estimate.Add(line.size());
+    SetCapacity(estimate.Rows());
+    // Chunks of whole lines: each ends after a line break, or at the end of the text.
+    TEditorStringList scratch;
+    for (size_t start = 0; start < Text.size();) {
+      size_t end = Text.find_first_of("\r\n", std::min(start + kChunkBytes, Text.size()));
+      if (end == std::string_view::npos) {
+        end = Text.size();
+      } else {
+        end += Text.substr(end, 2) == "\r\n" ? 2 : 1;
+      }
+      AppendLayout(Text.substr(start, end - start), scratch);
+      start = end;
+    }
+    if (Text.back() != '\n' && Text.back() != '\r') SetRowKind(Count() - 1, rkTextEnd);
+  }
+  ScanFromTop();
+}
+
+void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
+  platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
+  Clear();
+  TLineFile file(FileName);
+  SyncLayout();
+  RowEstimate estimate(wrapper_.WordWrap(), wrapper_.Options().WrapByte);
+  file.ForEachLine([&](std::string_view line, bool) { estimate.Add(line.size()); });
+  SetCapacity(estimate.Rows());
+
+  TEditorStringList scratch;
+  std::string chunk;
+  bool ended = true;
+  file.ForEachLine([&](std::string_view line, bool lineEnded) {
+    chunk.append(line);
+    if (lineEnded) chunk.append("\r\n");
+    ended = lineEnded;
+    if (chunk.size() >= kChunkBytes) {
+      AppendLayout(chunk, scratch);
+      chunk.clear();
+    }
+  });
+  if (!chunk.empty()) AppendLayout(chunk, scratch);
+  if (!ended) SetRowKind(Count() - 1, rkTextEnd);
+  ScanFromTop();
+}
+
+void TEditorScreenStrings::WrapAll() {
+  const int count = Count();
+  if (count == 0 || OwnerLoading()) return;
+  ClearSelections();
+  ChangeEventOff eventOff(*this);
+  platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
+  SyncLayout();
+  const int width = wrapper_.Options().WrapByte;
+  const TRowKind lastKind = RowKind(count - 1);
+
+  // The new rows, in a list sized from the old lines' lengths.
+  struct NewRow {
+    ByteString Text;
+    TRowKind Kind;
+    TRowMarks Marks;
+  };
+  std::vector<NewRow> rows;
+  {
+    RowEstimate estimate(true, width);
+    for (int first = 0; first < count;) {
+      const int last = LineEndRow(first);
+      size_t bytes = 0;
+      for (int r = first; r <= last; ++r) bytes += Get(r).size();
+      estimate.Add(bytes);
+      first = last + 1;
+    }
+    rows.reserve(static_cast<size_t>(estimate.Rows()));
+  }
+
+  // Each line in turn. A line that stays one row keeps its text; the old text of the others
+  // goes as soon as they are laid out.
+  TEditorStringList cut;
+  std::string joined;
+  for (int first = 0; first < count;) {
+    const int last = LineEndRow(first);
+    ByteString line = Get(first);
+    if (last > first) {
+      joined.assign(line.view());
+      for (int r = first + 1; r <= last; ++r) joined.append(Get(r).view());
+      line = ByteString(joined);
+    }
+    if (NarrowerThan(line, width, wrapper_.Columns())) {
+      TRowMarks marks = 0;
+      for (int r = first; r <= last; ++r) marks |= RowMarks(r);
+      rows.push_back({std::move(line), rkLineEnd, marks});
+      if (last == first) {
+        first = last + 1;
+        continue;
+      }
+    } else {
+      // Row k keeps the marks of old row k; those of old rows beyond the new ones go to the
+      // line's last row.
+      WrapLines(line, cut);
+      const size_t at = rows.size();
+      for (int k = 0; k < cut.Count(); ++k) rows.push_back({cut.Get(k), cut.RowKind(k), 0});
+      for (int r = first; r <= last; ++r) {
+        rows[at + static_cast<size_t>(std::min(r - first, cut.Count() - 1))].Marks |= RowMarks(r);
+      }
+    }
+    for (int r = first; r <= last; ++r) Put(r, ByteString());
+    first = last + 1;
+  }
+
+  const int total = static_cast<int>(rows.size());
+  if (total > count) {
+    SetCapacity(total);
+    for (int i = count; i < total; ++i) Add(ByteString());
+  }
+  while (Count() > total) Delete(Count() - 1);
+  // The rows are left unscanned.
+  for (int i = 0; i < total; ++i) {
+    NewRow& row = rows[static_cast<size_t>(i)];
+    Put(i, std::move(row.Text));
+    SetPackedState(i, StaleState(i == total - 1 ? lastKind : row.Kind));
+    SetPackedExtra(i, 0);
+    if (row.Marks != 0) SetRowMarks(i, row.Marks);
+    SetRowTag(i, 0);
+    if (!RowData(i).empty()) SetRowData(i, ByteString());
+  }
+}
+
+void TEditorScreenStrings::UnwrapAll() {
+  const int count = Count();
+  if (count == 0) return;
+  ClearSelections();
+  const TRowKind lastKind = RowKind(count - 1) == rkWrapped ? rkTextEnd : RowKind(count - 1);
+  ChangeEventOff eventOff(*this);
+  platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
+  int lines = 0;
+  std::string joined;
+  for (int first = 0; first < count; ++lines) {
+    const int last = LineEndRow(first);
+    TRowMarks marks = 0;
+    for (int r = first; r <= last; ++r) marks |= RowMarks(r);
+    if (last > first) {
+      joined.clear();
+      for (int r = first; r <= last; ++r) joined.append(Get(r).view());
+      Put(lines, ByteString(joined));
+    } else if (lines != first) {
+      Put(lines, Get(first));
+    }
+    SetPackedState(lines, StaleState(rkLineEnd));
+    SetPackedExtra(lines, 0);
+    if (marks != 0) SetRowMarks(lines, marks);
+    if (!RowData(lines).empty()) SetRowData(lines, ByteString());
+    first = last + 1;
+  }
+  SetRowKind(lines - 1, lastKind);
+  while (Count() > lines) Delete(Count() - 1);
+}
+
+}  // namespace textstore
