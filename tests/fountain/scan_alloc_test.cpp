@@ -2,28 +2,10 @@
 // buffer has grown. This program counts every global allocation.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
+#include "tests/support/allocation_counter.h"
 #include "fountain/editor_fountain.h"
 #include "fountain/fountain_parser.h"
 #include "platform/cp932.h"
-
-namespace {
-long allocations = 0;
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace fountain {
 namespace {
@@ -50,7 +32,7 @@ const std::string kText = platform::cp932::FromUtf8(
 TEST(ScanAllocations, TokensAndColoursAllocateNothing) {
   auto fountain = BusyFountain();
   auto parser = fountain->CreateParser();
-  long before = allocations;
+  long before = testsupport::allocations;
   int tokens = 0, coloured = 0;
   for (int pass = 0; pass < 10; ++pass) {
     parser->NewData(kText, {});
@@ -59,7 +41,7 @@ TEST(ScanAllocations, TokensAndColoursAllocateNothing) {
       if (parser->TokenToFountainColor() != nullptr) ++coloured;
     }
   }
-  EXPECT_EQ(allocations, before);
+  EXPECT_EQ(testsupport::allocations, before);
   EXPECT_EQ(tokens, 10 * 22);
   EXPECT_EQ(coloured, 10 * 21);  // all but the tab
 }
@@ -81,9 +63,9 @@ TEST(ScanAllocations, RowStatesAllocateNothingOnceTheRowBufferHasGrown) {
     }
   };
   pass();
-  long before = allocations;
+  long before = testsupport::allocations;
   pass();
-  EXPECT_EQ(allocations, before);
+  EXPECT_EQ(testsupport::allocations, before);
 }
 
 }  // namespace

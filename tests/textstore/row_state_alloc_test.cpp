@@ -2,26 +2,8 @@
 // every row. This program counts every global allocation.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
+#include "tests/support/allocation_counter.h"
 #include "textstore/row_attributes.h"
-
-namespace {
-long allocations = 0;
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace textstore {
 namespace {
@@ -30,7 +12,7 @@ TEST(RowState, AccessorsDoNotAllocate) {
   TEditorStringList list;
   for (int i = 0; i < 100; ++i) list.Add("row text");
   list.SetRowData(0, "carried");
-  long before = allocations;
+  long before = testsupport::allocations;
   long sum = 0;
   for (int i = 0; i < list.Count(); ++i) {
     list.SetPrevRowKind(i, list.RowKind(i));
@@ -42,7 +24,7 @@ TEST(RowState, AccessorsDoNotAllocate) {
     sum += static_cast<long>(list.RowData(i).size() + list.Get(i).size());
   }
   list.Exchange(0, 99);
-  EXPECT_EQ(allocations, before);
+  EXPECT_EQ(testsupport::allocations, before);
   EXPECT_GT(sum, 0);
 }
 
