@@ -7,9 +7,9 @@
 #include "fountain/fountain_parser.h"
 #include "textstore/row_attributes.h"
 #include "textstore/wrap.h"
-#include "tools/inspect/report.h"
+#include "tools/dump/report.h"
 
-namespace inspect {
+namespace dump {
 
 const char* RowKindName(textstore::TRowKind kind);
 
@@ -24,4 +24,4 @@ void AddTokens(Report& report, std::string_view viewText);
 // The rows of every line with their kinds, cut with `settings` (word wrap on).
 void AddRows(Report& report, std::string_view viewText, const textstore::TWrapSettings& settings);
 
-}  // namespace inspect
+}  // namespace dump

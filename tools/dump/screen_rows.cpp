@@ -1,4 +1,4 @@
-#include "tools/inspect/screen_rows.h"
+#include "tools/dump/screen_rows.h"
 
 #include "fountain/editor_fountain.h"
 #include "fountain/fountain_parser.h"
@@ -6,22 +6,22 @@
 #include "textstore/editor_host.h"
 #include "textstore/screen_strings.h"
 #include "textstore/wrap_option.h"
-#include "tools/inspect/layout.h"
+#include "tools/dump/layout.h"
 
-namespace inspect {
+namespace dump {
 namespace {
 
 // A view without a window: it scans every row at once and ignores screen requests.
-class InspectHost : public textstore::TEditorHost {
+class DumpHost : public textstore::TEditorHost {
  public:
-  explicit InspectHost(textstore::TEditorScreenStrings* rows) : rows_(rows) {
+  explicit DumpHost(textstore::TEditorScreenStrings* rows) : rows_(rows) {
     fountain_->SetUrl(true);
     fountain_->SetMail(true);
     rows_->AttachEditor(this);
   }
-  InspectHost(const InspectHost&) = delete;
-  InspectHost& operator=(const InspectHost&) = delete;
-  ~InspectHost() override { rows_->DetachEditor(this); }  // frees the row list
+  DumpHost(const DumpHost&) = delete;
+  DumpHost& operator=(const DumpHost&) = delete;
+  ~DumpHost() override { rows_->DetachEditor(this); }  // frees the row list
 
   textstore::TEditorScreenStrings& ScreenStrings() override { return *rows_; }
   bool Loading() const override { return false; }
@@ -70,7 +70,7 @@ void ApplyWrap(textstore::TEditorScreenStrings& rows, const textstore::TWrapSett
 void AddScreenRows(Report& report, std::string_view viewText,
                    const std::optional<textstore::TWrapSettings>& wrap) {
   auto* rows = textstore::NewScreenStrings();
-  InspectHost host(rows);
+  DumpHost host(rows);
   if (wrap) ApplyWrap(*rows, *wrap);
   rows->LoadText(viewText);
 
@@ -117,4 +117,4 @@ void AddScreenRows(Report& report, std::string_view viewText,
   report.End();
 }
 
-}  // namespace inspect
+}  // namespace dump

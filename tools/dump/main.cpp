@@ -1,4 +1,4 @@
-// quillet-inspect: loads a message as the viewer does and prints what the viewer would show.
+// quillet-dump: loads a message as the viewer does and prints what the viewer would show.
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -6,14 +6,14 @@
 
 #include "app/message.h"
 #include "platform/errors.h"
-#include "tools/inspect/layout.h"
-#include "tools/inspect/report.h"
-#include "tools/inspect/screen_rows.h"
+#include "tools/dump/layout.h"
+#include "tools/dump/report.h"
+#include "tools/dump/screen_rows.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: quillet-inspect [--mode body|header|source] [--json] [--tokens]\n"
+    "usage: quillet-dump [--mode body|header|source] [--json] [--tokens]\n"
     "                       [--rows WIDTH [--no-follow-ret] [--no-punctuation] [--no-leading]\n"
     "                                     [--no-word-break]]\n"
     "                       [--screen [--wrap WIDTH]] MESSAGE-FILE...\n"
@@ -100,7 +100,7 @@ const char* ModeName(quillet::ViewMode mode) {
   return "body";
 }
 
-void AddStamp(inspect::Report& report, const quillet::HeaderValues& headers) {
+void AddStamp(dump::Report& report, const quillet::HeaderValues& headers) {
   report.BeginObject("stamp");
   try {
     int index = quillet::StampIndex(headers);
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const quillet::HeaderValues& h = message.headers;
-  inspect::Report report;
+  dump::Report report;
   report.Text("mode", ModeName(options.mode));
   report.BeginObject("headers");
   for (auto [name, value] : {std::pair{"Date", &h.Date}, std::pair{"From", &h.From},
@@ -151,10 +151,10 @@ int main(int argc, char** argv) {
   AddStamp(report, h);
   report.Bytes("caption", quillet::CaptionFor(h.Subject));
   report.Bytes("text", message.text);
-  if (options.tokens) inspect::AddTokens(report, message.text);
-  if (options.rows) inspect::AddRows(report, message.text, options.wrap);
+  if (options.tokens) dump::AddTokens(report, message.text);
+  if (options.rows) dump::AddRows(report, message.text, options.wrap);
   if (options.screen) {
-    inspect::AddScreenRows(report, message.text,
+    dump::AddScreenRows(report, message.text,
                            options.screenWrap ? std::optional(options.wrap) : std::nullopt);
   }
   if (options.json) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace inspect {
+namespace dump {
 
 class Report {
  public:
@@ -35,4 +35,4 @@ class Report {
   std::vector<Item> items_;
 };
 
-}  // namespace inspect
+}  // namespace dump

@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "textstore/wrap.h"
-#include "tools/inspect/report.h"
+#include "tools/dump/report.h"
 
-namespace inspect {
+namespace dump {
 
 // `wrap` empty: word wrap off; otherwise on, with these settings.
 void AddScreenRows(Report& report, std::string_view viewText,
                    const std::optional<textstore::TWrapSettings>& wrap);
 
-}  // namespace inspect
+}  // namespace dump

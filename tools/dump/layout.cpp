@@ -1,4 +1,4 @@
-#include "tools/inspect/layout.h"
+#include "tools/dump/layout.h"
 
 #include "fountain/editor_fountain.h"
 #include "fountain/fountain_parser.h"
@@ -7,7 +7,7 @@
 #include "textstore/row_attributes.h"
 #include "textstore/split_lines.h"
 
-namespace inspect {
+namespace dump {
 namespace {
 
 const char* TokenKindName(std::uint8_t kind) {
@@ -101,4 +101,4 @@ void AddRows(Report& report, std::string_view viewText, const textstore::TWrapSe
   report.End();
 }
 
-}  // namespace inspect
+}  // namespace dump

@@ -1,8 +1,8 @@
-#include "tools/inspect/report.h"
+#include "tools/dump/report.h"
 
 #include "platform/cp932.h"
 
-namespace inspect {
+namespace dump {
 namespace {
 
 std::string Hex(std::string_view bytes) {
@@ -147,4 +147,4 @@ void Report::PrintJson(std::ostream& out) const {
   out << "}\n";
 }
 
-}  // namespace inspect
+}  // namespace dump
