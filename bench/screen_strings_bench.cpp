@@ -14,13 +14,13 @@
 
 #include "bench/mail_sample.h"
 #include "platform/paths.h"
-#include "tests/textstore/fake_editor_host.h"
-#include "textstore/editor_strings.h"
+#include "tests/rows/fake_editor_host.h"
+#include "rows/editor_strings.h"
 
 namespace {
 
-using textstore::TEditorStrings;
-using textstore::testing::FakeEditorHost;
+using rows::TEditorStrings;
+using rows::testing::FakeEditorHost;
 
 const char* const kMailFile = "/tmp/quillet-bench-mail.txt";
 
@@ -51,7 +51,7 @@ class Viewer {
     option.SetWrapByte(80);
     host.ScreenStrings().SetWordWrap(true);
   }
-  textstore::TEditorScreenStrings& Rows() { return host.ScreenStrings(); }
+  rows::TEditorScreenStrings& Rows() { return host.ScreenStrings(); }
 
   FakeEditorHost host;
   TEditorStrings lines{host};
@@ -158,7 +158,7 @@ BENCHMARK(BM_WordWrapSwitch)
 void BM_CaretLookups(benchmark::State& state) {
   Viewer viewer;
   viewer.lines.SetTextStr(Mail());
-  textstore::TEditorScreenStrings& rows = viewer.Rows();
+  rows::TEditorScreenStrings& rows = viewer.Rows();
   std::mt19937 random(7);
   std::uniform_int_distribution<int> anyRow(0, rows.Count() - 1);
   const bool afterChange = state.range(0) != 0;

@@ -16,7 +16,7 @@ TEditorColors::TEditorColors(TFountain& Fountain) : fountain_(Fountain) {
 void TEditorColors::Assign(const platform::TPersistent& Source) {
   const auto* source = dynamic_cast<const TEditorColors*>(&Source);
   if (source == nullptr) {
-    TNotifyPersistent::Assign(Source);
+    platform::TNotifyPersistent::Assign(Source);
     return;
   }
   platform::UpdateGuard<TEditorColors> batch(*this);

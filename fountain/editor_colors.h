@@ -11,7 +11,7 @@ namespace fountain {
 
 class TEditorColor : public TFountainColor {};
 
-class TEditorColors : public TNotifyPersistent {
+class TEditorColors : public platform::TNotifyPersistent {
  public:
   // Reserve is the fountain's own reserved-word colour, which must outlive this object.
   explicit TEditorColors(TFountain& Fountain);

@@ -29,7 +29,7 @@ void TEditorFountain::SetStyleAll(platform::TFontStyles Value) {
 }
 
 void TEditorFountain::SetAll(const TFountainColor& Color, unsigned Mask) {
-  platform::UpdateGuard<TNotifyEventList> batch(NotifyEventList());
+  platform::UpdateGuard<platform::TNotifyEventList> batch(NotifyEventList());
   SetColors(*colors_, Color, Mask);
 }
 

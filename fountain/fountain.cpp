@@ -40,8 +40,8 @@ std::span<const platform::TPublishedProperty> TFountain::PublishedProperties() c
 }
 
 void TFountain::Create() {
-  TFileExtComponent::Create();
-  notifyEventList_ = std::make_unique<TNotifyEventList>(this);
+  platform::TFileExtComponent::Create();
+  notifyEventList_ = std::make_unique<platform::TNotifyEventList>(this);
   brackets_ = CreateBrackets();
   InitBracketItems();
   reserveWordList_ = CreateStringList();

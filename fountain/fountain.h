@@ -8,8 +8,8 @@
 
 #include "fountain/fountain_brackets.h"
 #include "fountain/fountain_color.h"
-#include "fountain/notify_event_list.h"
-#include "fountain/store_component.h"
+#include "platform/notify_event_list.h"
+#include "platform/store_component.h"
 #include "platform/string_list.h"
 
 namespace fountain {
@@ -25,16 +25,16 @@ constexpr unsigned cmBkColor = 1;
 constexpr unsigned cmColor = 2;
 constexpr unsigned cmStyle = 4;
 
-class TFountain : public TFileExtComponent {
+class TFountain : public platform::TFileExtComponent {
  public:
-  using TFileExtComponent::TFileExtComponent;
+  using platform::TFileExtComponent::TFileExtComponent;
   ~TFountain() override;
 
   TFountainBracketCollection& Brackets() { return *brackets_; }
   const TFountainBracketCollection& Brackets() const { return *brackets_; }
   void SetBrackets(const TFountainBracketCollection& Value) { brackets_->Assign(Value); }
   // Views register their change handlers here; each change reaches all of them once.
-  TNotifyEventList& NotifyEventList() { return *notifyEventList_; }
+  platform::TNotifyEventList& NotifyEventList() { return *notifyEventList_; }
   TFountainColor& Reserve() { return *reserve_; }
   const TFountainColor& Reserve() const { return *reserve_; }
   void SetReserve(const TFountainColor& Value) { reserve_->Assign(Value); }
@@ -75,7 +75,7 @@ class TFountain : public TFileExtComponent {
                             const platform::TPublishedProperty& Property);
   // The OnChange of every owned sub-object: a change of one reaches all listeners.
   platform::TNotifyEvent ListenersChanged() {
-    return {notifyEventList_.get(), &TNotifyEventList::ChangedProc};
+    return {notifyEventList_.get(), &platform::TNotifyEventList::ChangedProc};
   }
 
  private:
@@ -83,7 +83,7 @@ class TFountain : public TFileExtComponent {
                                             const platform::TPublishedProperty&);
   void WalkProperties(platform::TPersistent& Instance, TPropertyProc Proc);
 
-  std::unique_ptr<TNotifyEventList> notifyEventList_;
+  std::unique_ptr<platform::TNotifyEventList> notifyEventList_;
   std::unique_ptr<TFountainBracketCollection> brackets_;
   std::unique_ptr<platform::TStringList> reserveWordList_;
   std::unique_ptr<TFountainColor> reserve_;

@@ -19,7 +19,7 @@ TFountainBracketItem& TFountainBracketCollection::Add() {
     throw platform::Exception("TFountainBracketCollection\r\nYou can not add item over " +
                               std::to_string(MaxCount));
   }
-  return static_cast<TFountainBracketItem&>(TNotifyCollection::Add());
+  return static_cast<TFountainBracketItem&>(platform::TNotifyCollection::Add());
 }
 
 }  // namespace fountain

@@ -3,7 +3,7 @@
 // colour, and may run over several rows.
 
 #include "fountain/fountain_color.h"
-#include "fountain/notify_collection.h"
+#include "platform/notify_collection.h"
 #include "platform/byte_string.h"
 
 namespace fountain {
@@ -26,20 +26,20 @@ class TFountainBracketItem : public TFountainColorItem {
   platform::ByteString rightBracket_;
 };
 
-class TFountainBracketCollection : public TNotifyCollection {
+class TFountainBracketCollection : public platform::TNotifyCollection {
  public:
   // Row states keep the open bracket's index in four bits (−2 … 13).
   static constexpr int MaxCount = 14;
 
   explicit TFountainBracketCollection(platform::TPersistent* Owner)
-      : TNotifyCollection(Owner, platform::ItemClass<TFountainBracketItem>) {}
+      : platform::TNotifyCollection(Owner, platform::ItemClass<TFountainBracketItem>) {}
 
   // A fifteenth item raises platform::Exception ("TFountainBracketCollection\r\nYou can not add
   // item over 14"); the collection keeps its items.
   TFountainBracketItem& Add() override;
   // Raises EListError outside 0 … Count − 1.
   TFountainBracketItem& Items(int Index) const {
-    return static_cast<TFountainBracketItem&>(TNotifyCollection::Items(Index));
+    return static_cast<TFountainBracketItem&>(platform::TNotifyCollection::Items(Index));
   }
 };
 

@@ -1,6 +1,6 @@
 #include "fountain/fountain_color.h"
 
-#include "fountain/notify_collection.h"
+#include "platform/notify_collection.h"
 
 namespace fountain {
 
@@ -25,7 +25,7 @@ void TFountainColor::SetStyle(platform::TFontStyles Value) {
 void TFountainColor::Assign(const platform::TPersistent& Source) {
   const auto* source = dynamic_cast<const TFountainColor*>(&Source);
   if (source == nullptr) {
-    TNotifyPersistent::Assign(Source);
+    platform::TNotifyPersistent::Assign(Source);
     return;
   }
   bkColor_ = source->bkColor_;
@@ -36,8 +36,8 @@ void TFountainColor::Assign(const platform::TPersistent& Source) {
 
 TFountainColorItem::TFountainColorItem(platform::TCollection& Collection)
     : TCollectionItem(Collection) {
-  if (auto* notifying = dynamic_cast<TNotifyCollection*>(&Collection)) {
-    itemColor_.SetOnChange({notifying, &TNotifyCollection::ChangedProc});
+  if (auto* notifying = dynamic_cast<platform::TNotifyCollection*>(&Collection)) {
+    itemColor_.SetOnChange({notifying, &platform::TNotifyCollection::ChangedProc});
   }
 }
 

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "fountain/notify_persistent.h"
+#include "platform/notify_persistent.h"
 #include "platform/collection.h"
 #include "platform/colors.h"
 #include "platform/font_style.h"
@@ -11,7 +11,7 @@
 namespace fountain {
 
 // A colour left at clNone takes the view's default when drawn.
-class TFountainColor : public TNotifyPersistent {
+class TFountainColor : public platform::TNotifyPersistent {
  public:
   platform::TColor BkColor() const { return bkColor_; }
   void SetBkColor(platform::TColor Value);

@@ -52,7 +52,7 @@ void TEditorWrapOption::SetWrapByte(int Value) {
 void TEditorWrapOption::Assign(const platform::TPersistent& Source) {
   const auto* source = dynamic_cast<const TEditorWrapOption*>(&Source);
   if (source == nullptr) {
-    TNotifyPersistent::Assign(Source);
+    platform::TNotifyPersistent::Assign(Source);
     return;
   }
   values_ = source->values_;

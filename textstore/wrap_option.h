@@ -2,13 +2,13 @@
 // The wrap option object: the values the wrap routine cuts by, with one change notice for
 // every effective change. The screen-row list owns it and re-lays out the text on a notice.
 
-#include "fountain/notify_persistent.h"
+#include "platform/notify_persistent.h"
 #include "platform/byte_string.h"
 #include "textstore/wrap.h"
 
 namespace textstore {
 
-class TEditorWrapOption : public fountain::TNotifyPersistent {
+class TEditorWrapOption : public platform::TNotifyPersistent {
  public:
   bool FollowRetMark() const { return values_.FollowRetMark; }
   void SetFollowRetMark(bool Value);

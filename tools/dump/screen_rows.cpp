@@ -3,8 +3,8 @@
 #include "fountain/editor_fountain.h"
 #include "fountain/fountain_parser.h"
 #include "platform/component.h"
-#include "textstore/editor_host.h"
-#include "textstore/screen_strings.h"
+#include "rows/editor_host.h"
+#include "rows/screen_strings.h"
 #include "textstore/wrap_option.h"
 #include "tools/dump/layout.h"
 
@@ -12,9 +12,9 @@ namespace dump {
 namespace {
 
 // A view without a window: it scans every row at once and ignores screen requests.
-class DumpHost : public textstore::TEditorHost {
+class DumpHost : public rows::TEditorHost {
  public:
-  explicit DumpHost(textstore::TEditorScreenStrings* rows) : rows_(rows) {
+  explicit DumpHost(rows::TEditorScreenStrings* rows) : rows_(rows) {
     fountain_->SetUrl(true);
     fountain_->SetMail(true);
     rows_->AttachEditor(this);
@@ -23,7 +23,7 @@ class DumpHost : public textstore::TEditorHost {
   DumpHost& operator=(const DumpHost&) = delete;
   ~DumpHost() override { rows_->DetachEditor(this); }  // frees the row list
 
-  textstore::TEditorScreenStrings& ScreenStrings() override { return *rows_; }
+  rows::TEditorScreenStrings& ScreenStrings() override { return *rows_; }
   bool Loading() const override { return false; }
   bool Destroying() const override { return false; }
   bool Focused() const override { return true; }
@@ -49,13 +49,13 @@ class DumpHost : public textstore::TEditorHost {
   void LinesUpdating(bool) override {}
 
  private:
-  textstore::TEditorScreenStrings* rows_;
+  rows::TEditorScreenStrings* rows_;
   textstore::ByteSet delimiters_ = textstore::DefaultWordDelimiters();
   std::unique_ptr<fountain::TEditorFountain> fountain_ =
       platform::NewComponent<fountain::TEditorFountain>(nullptr);
 };
 
-void ApplyWrap(textstore::TEditorScreenStrings& rows, const textstore::TWrapSettings& s) {
+void ApplyWrap(rows::TEditorScreenStrings& rows, const textstore::TWrapSettings& s) {
   textstore::TEditorWrapOption& option = rows.WrapOption();
   option.SetFollowRetMark(s.FollowRetMark);
   option.SetFollowPunctuation(s.FollowPunctuation);
@@ -69,7 +69,7 @@ void ApplyWrap(textstore::TEditorScreenStrings& rows, const textstore::TWrapSett
 
 void AddScreenRows(Report& report, std::string_view viewText,
                    const std::optional<textstore::TWrapSettings>& wrap) {
-  auto* rows = textstore::NewScreenStrings();
+  auto* rows = rows::NewScreenStrings();
   DumpHost host(rows);
   if (wrap) ApplyWrap(*rows, *wrap);
   rows->LoadText(viewText);

@@ -1,10 +1,10 @@
-#include "textstore/editor_strings.h"
+#include "rows/editor_strings.h"
 
 #include "platform/errors.h"
 #include "platform/update_guard.h"
 #include "textstore/split_lines.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
@@ -31,14 +31,14 @@ void TEditorStrings::Edit(int Row, int N, std::string_view Text, int Caret) {
   control_.SetCaretOffset(Row, Caret);
 }
 
-ByteString TEditorStrings::Get(int Index) const {
+platform::ByteString TEditorStrings::Get(int Index) const {
   TEditorScreenStrings& rows = Rows();
   const int first = LineRow(Index);
   const int last = rows.LineEndRow(first);
   if (first == last) return rows.Get(first);
   std::string line = rows.RowsText(first, last - first + 1).Text;
   if (line.ends_with(kLineBreak)) line.resize(line.size() - kLineBreak.size());
-  return ByteString(line);
+  return platform::ByteString(line);
 }
 
 int TEditorStrings::GetCount() const {
@@ -49,12 +49,12 @@ std::string TEditorStrings::GetTextStr() const {
   return Rows().RowsText(0, Rows().Count()).Text;
 }
 
-void TEditorStrings::Put(int Index, const ByteString& S) {
+void TEditorStrings::Put(int Index, const platform::ByteString& S) {
   TEditorScreenStrings& rows = Rows();
   const int first = LineRow(Index);
   const int last = rows.LineEndRow(first);
   std::string text(S.view());
-  if (rows.RowKind(last) == rkLineEnd) text += kLineBreak;
+  if (rows.RowKind(last) == textstore::rkLineEnd) text += kLineBreak;
   Edit(first, last - first + 1, text, static_cast<int>(text.size()));
 }
 
@@ -63,11 +63,11 @@ void TEditorStrings::SetTextStr(std::string_view Text) {
   Rows().LoadText(Text);
 }
 
-int TEditorStrings::Add(const ByteString& S) {
+int TEditorStrings::Add(const platform::ByteString& S) {
   TEditorScreenStrings& rows = Rows();
   const int index = GetCount();
   const int count = rows.Count();
-  if (count > 0 && rows.RowKind(count - 1) != rkLineEnd) {
+  if (count > 0 && rows.RowKind(count - 1) != textstore::rkLineEnd) {
     std::string text(rows.Get(count - 1).view());
     text += kLineBreak;
     text += S.view();
@@ -89,7 +89,7 @@ void TEditorStrings::Delete(int Index) {
   Edit(first, Rows().LineEndRow(first) - first + 1, {}, 0);
 }
 
-void TEditorStrings::Insert(int Index, const ByteString& S) {
+void TEditorStrings::Insert(int Index, const platform::ByteString& S) {
   const int first = Rows().FirstRowOfLine(Index);
   if (first == Rows().Count()) {
     Add(S);
@@ -149,7 +149,7 @@ void TEditorStrings::DefineProperties(platform::TFiler& Filer) {
             rows.Add(line);
             continue;
           }
-          LineReader pieces(line);
+          textstore::LineReader pieces(line);
           for (std::string_view piece; pieces.Next(piece);) rows.Add(piece);
         }
         reader.ReadListEnd();
@@ -162,4 +162,4 @@ void TEditorStrings::DefineProperties(platform::TFiler& Filer) {
       store);
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -1,9 +1,9 @@
-#include "textstore/line_file.h"
+#include "rows/line_file.h"
 
 #include "platform/errors.h"
 #include "textstore/split_lines.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 constexpr char kEndOfText = '\x1a';
@@ -34,7 +34,7 @@ void TLineFile::ForEachLine(const std::function<void(std::string_view, bool)>& O
     if (afterCr && block.front() == '\n') block.remove_prefix(1);
     const size_t end = block.find(kEndOfText);
     const std::string_view text = block.substr(0, end);
-    LineReader lines(text);
+    textstore::LineReader lines(text);
     for (std::string_view line; lines.Next(line);) {
       if (line.data() + line.size() == text.data() + text.size()) {
         // No line break after it in this block.
@@ -55,4 +55,4 @@ void TLineFile::ForEachLine(const std::function<void(std::string_view, bool)>& O
   if (open) OnLine(joined, false);
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -5,13 +5,13 @@
 #include "platform/list.h"
 #include "platform/method.h"
 
-namespace fountain {
+namespace platform {
 
-class TMethodList : public platform::TList<platform::TNotifyEvent> {
+class TMethodList : public TList<TNotifyEvent> {
  public:
-  virtual void Add(const platform::TNotifyEvent& Method);
+  virtual void Add(const TNotifyEvent& Method);
   // Deletes the last entry equal to Method (same object and same code); nothing when none.
-  virtual void Remove(const platform::TNotifyEvent& Method);
+  virtual void Remove(const TNotifyEvent& Method);
 };
 
-}  // namespace fountain
+}  // namespace platform

@@ -1,25 +1,25 @@
-#include "fountain/notify_event_list.h"
+#include "platform/notify_event_list.h"
 
 #include <vector>
 
-namespace fountain {
+namespace platform {
 
 void TNotifyEventList::Changed() {
   if (UpdateCount() != 0) return;
-  std::vector<platform::TNotifyEvent> listeners;
+  std::vector<TNotifyEvent> listeners;
   listeners.reserve(static_cast<size_t>(list_.Count()));
   for (int i = 0; i < list_.Count(); ++i) listeners.push_back(list_.Items(i));
-  for (const platform::TNotifyEvent& listener : listeners) {
+  for (const TNotifyEvent& listener : listeners) {
     if (list_.IndexOf(listener) >= 0) listener(owner_);
   }
 }
 
-void TNotifyEventList::Add(const platform::TNotifyEvent& Method) {
+void TNotifyEventList::Add(const TNotifyEvent& Method) {
   list_.Add(Method);
 }
 
-void TNotifyEventList::Remove(const platform::TNotifyEvent& Method) {
+void TNotifyEventList::Remove(const TNotifyEvent& Method) {
   list_.Remove(Method);
 }
 
-}  // namespace fountain
+}  // namespace platform

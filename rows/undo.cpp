@@ -1,12 +1,12 @@
-#include "textstore/undo.h"
+#include "rows/undo.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "platform/update_guard.h"
-#include "textstore/screen_strings.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 constexpr int kMinUndoListMax = 64;
@@ -99,12 +99,12 @@ void TEditorUndoObj::Apply(TUndoData& Record) {
   TRowsText now;
   if (Record.RowCount > 0) now = list_.RowsText(Record.StartRow, Record.RowCount);
   int newRows = 0;
-  if (Record.RowKind == rkNone) {
+  if (Record.RowKind == textstore::rkNone) {
     list_.DeleteRows(Record.StartRow, now.Rows);
   } else {
-    TEditorStringList rows;
+    textstore::TEditorStringList rows;
     list_.WrapLines(Record.Text, rows);
-    if (Record.RowKind == rkWrapped && rows.Count() > 1 && rows.Get(rows.Count() - 1).empty()) {
+    if (Record.RowKind == textstore::rkWrapped && rows.Count() > 1 && rows.Get(rows.Count() - 1).empty()) {
       rows.Delete(rows.Count() - 1);
     }
     rows.SetRowKind(rows.Count() - 1, Record.RowKind);
@@ -117,4 +117,4 @@ void TEditorUndoObj::Apply(TUndoData& Record) {
   Record.Text = std::move(now.Text);
 }
 
-}  // namespace textstore
+}  // namespace rows

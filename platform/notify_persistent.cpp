@@ -1,6 +1,6 @@
-#include "fountain/notify_persistent.h"
+#include "platform/notify_persistent.h"
 
-namespace fountain {
+namespace platform {
 
 void TNotifyPersistent::Changed() {
   if (updateCount_ == 0 && onChange_) onChange_(this);
@@ -15,8 +15,8 @@ void TNotifyPersistent::EndUpdate() {
   Changed();
 }
 
-void TNotifyPersistent::ChangedProc(platform::TObject* Sender) {
+void TNotifyPersistent::ChangedProc(TObject* Sender) {
   if (Sender != this) Changed();
 }
 
-}  // namespace fountain
+}  // namespace platform

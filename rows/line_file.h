@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace textstore {
+namespace rows {
 
 // CR, LF and CR LF each end a line, also when a CR ends one block of 8192 bytes and its LF
 // starts the next; a byte 0x1A ends the text; zero bytes are ordinary bytes.
@@ -32,4 +32,4 @@ class TLineFile {
   std::array<char, 8192> block_;
 };
 
-}  // namespace textstore
+}  // namespace rows

@@ -1,17 +1,15 @@
 // Listener lists: duplicates, removal from the end, and the multicast change event.
-#include "fountain/method_list.h"
+#include "platform/method_list.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "fountain/notify_event_list.h"
+#include "platform/notify_event_list.h"
 
-namespace fountain {
+namespace platform {
 namespace {
 
-using platform::TNotifyEvent;
-using platform::TObject;
 
 // Logs its name at every call; `remove`, when set, is removed from `events` during the call.
 class Listener : public TObject {
@@ -56,7 +54,7 @@ TEST(TMethodList, KeepsDuplicatesAndRemovesFromTheEnd) {
   EXPECT_EQ(Call(list, log), "ab");
 }
 
-class TFountainStandIn : public platform::TPersistent {};
+class TFountainStandIn : public TPersistent {};
 
 TEST(TNotifyEventList, CallsEveryListenerInOrderWithTheOwner) {
   TFountainStandIn owner;
@@ -104,4 +102,4 @@ TEST(TNotifyEventList, ListenersMayLeaveDuringTheCalls) {
 }
 
 }  // namespace
-}  // namespace fountain
+}  // namespace platform

@@ -1,9 +1,9 @@
 // Component construction and the file-extension list.
-#include "fountain/store_component.h"
+#include "platform/store_component.h"
 
 #include <gtest/gtest.h>
 
-namespace fountain {
+namespace platform {
 namespace {
 
 // The factory and the hook are overridden: construction must reach both.
@@ -12,7 +12,7 @@ class TMailExtComponent : public TFileExtComponent {
   using TFileExtComponent::TFileExtComponent;
 
  protected:
-  std::unique_ptr<platform::TStringList> CreateStringList() const override {
+  std::unique_ptr<TStringList> CreateStringList() const override {
     auto list = TFileExtComponent::CreateStringList();
     list->Add(".eml");
     return list;
@@ -21,14 +21,14 @@ class TMailExtComponent : public TFileExtComponent {
 };
 
 TEST(TFileExtComponent, ConstructionReachesTheDescendantsOverrides) {
-  auto owner = platform::NewComponent<TStoreComponent>(nullptr);
-  auto component = platform::NewComponent<TMailExtComponent>(owner.get());
+  auto owner = NewComponent<TStoreComponent>(nullptr);
+  auto component = NewComponent<TMailExtComponent>(owner.get());
   EXPECT_EQ(component->GetOwner(), owner.get());
   EXPECT_EQ(component->FileExtList().Text(), ".eml\r\n.TXT\r\n");
   EXPECT_TRUE(component->HasFileExt(".Eml"));
   EXPECT_FALSE(component->HasFileExt(".tx"));
 
-  platform::TStringList other;
+  TStringList other;
   other.SetText(".msg\n.MSG\n.mbx");
   component->SetFileExtList(other);  // copies the strings into the sorted list
   other.Clear();
@@ -36,4 +36,4 @@ TEST(TFileExtComponent, ConstructionReachesTheDescendantsOverrides) {
 }
 
 }  // namespace
-}  // namespace fountain
+}  // namespace platform

@@ -10,7 +10,7 @@
 #include "platform/object.h"
 #include "textstore/row_attributes.h"
 
-namespace textstore {
+namespace rows {
 
 class TEditorScreenStrings;
 
@@ -19,8 +19,8 @@ struct TUndoData {
   int CaretCol = 0;
   int StartRow = -1;          // first row of the replaced range
   int RowCount = 0;           // rows the edit put in place; 0 after a pure deletion
-  TRowKind RowKind = rkNone;  // kind of the last removed row; rkNone when nothing was removed
-  std::string Text;           // the removed rows, CR LF after each of kind rkLineEnd
+  textstore::TRowKind RowKind = textstore::rkNone;  // kind of the last removed row; textstore::rkNone when nothing was removed
+  std::string Text;           // the removed rows, CR LF after each of kind textstore::rkLineEnd
 };
 
 // Owns its records: deleting an entry or clearing the list frees them.
@@ -70,4 +70,4 @@ class TEditorUndoObj : public platform::TObject {
   TUndoDataList undoList_;
 };
 
-}  // namespace textstore
+}  // namespace rows

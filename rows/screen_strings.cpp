@@ -1,11 +1,11 @@
 // The screen-row list: its views, the change notice, rows and logical lines.
-#include "textstore/screen_strings.h"
+#include "rows/screen_strings.h"
 
 #include <algorithm>
 
 #include "platform/errors.h"
 
-namespace textstore {
+namespace rows {
 
 void TEditorScreenStrings::Create() {
   undoObj_ = CreateUndoObj();
@@ -18,8 +18,8 @@ std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj() {
   return std::make_unique<TEditorUndoObj>(*this);
 }
 
-std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption() {
-  auto option = std::make_unique<TEditorWrapOption>();
+std::unique_ptr<textstore::TEditorWrapOption> TEditorScreenStrings::CreateWrapOption() {
+  auto option = std::make_unique<textstore::TEditorWrapOption>();
   option->SetOnChange({this, &TEditorScreenStrings::OptionChanged});
   return option;
 }
@@ -62,7 +62,7 @@ void TEditorScreenStrings::RefreshEditors() {
 void TEditorScreenStrings::ClampCarets() {
   // The caret may stand after a final line break, not after a last row without one.
   const int count = Count();
-  const int limit = count > 0 && RowKind(count - 1) == rkTextEnd ? count - 1 : count;
+  const int limit = count > 0 && RowKind(count - 1) == textstore::rkTextEnd ? count - 1 : count;
   for (TEditorHost* editor : editors_) {
     if (editor->CaretRow() > limit) editor->SetCaretRow(limit);
     if (editor->TopRow() > limit) editor->SetTopRow(limit);
@@ -71,7 +71,7 @@ void TEditorScreenStrings::ClampCarets() {
 
 void TEditorScreenStrings::SetUpdateState(bool Updating) {
   lineStartsValid_ = false;
-  TEditorStringList::SetUpdateState(Updating);
+  textstore::TEditorStringList::SetUpdateState(Updating);
   if (!Updating) {
     change_ = {};
     ClampCarets();
@@ -80,7 +80,7 @@ void TEditorScreenStrings::SetUpdateState(bool Updating) {
 
 void TEditorScreenStrings::Changing() {
   lineStartsValid_ = false;
-  TEditorStringList::Changing();
+  textstore::TEditorStringList::Changing();
 }
 
 void TEditorScreenStrings::RecordChange(int Row, int OldRows, int NewRows, int RescannedRows) {
@@ -91,7 +91,7 @@ void TEditorScreenStrings::Clear() {
   ClearSelections();
   undoObj_->Clear();
   change_ = {0, Count(), 0, 0, true};
-  TEditorStringList::Clear();
+  textstore::TEditorStringList::Clear();
   change_ = {};
   for (TEditorHost* editor : editors_) {
     editor->SetCaretRow(0);
@@ -126,14 +126,14 @@ void TEditorScreenStrings::Relayout(bool Wrap) {
 }
 
 int TEditorScreenStrings::LineStartRow(int Row) const {
-  while (Row > 0 && RowKind(Row - 1) == rkWrapped) --Row;
+  while (Row > 0 && RowKind(Row - 1) == textstore::rkWrapped) --Row;
   return Row;
 }
 
 int TEditorScreenStrings::LineEndRow(int Row) const {
   const int last = Count() - 1;
   if (Row < 0) return Row;
-  while (Row < last && RowKind(Row) == rkWrapped) ++Row;
+  while (Row < last && RowKind(Row) == textstore::rkWrapped) ++Row;
   return Row;
 }
 
@@ -145,7 +145,7 @@ TRowsText TEditorScreenStrings::RowsText(int Row, int N) const {
   result.Text.reserve(RowsSize(Row, last));
   for (int r = Row; r <= last; ++r) {
     result.Text += Get(r).view();
-    if (RowKind(r) == rkLineEnd) result.Text += "\r\n";
+    if (RowKind(r) == textstore::rkLineEnd) result.Text += "\r\n";
   }
   result.Rows = last - Row + 1;
   result.LastKind = RowKind(last);
@@ -154,7 +154,7 @@ TRowsText TEditorScreenStrings::RowsText(int Row, int N) const {
 
 size_t TEditorScreenStrings::RowsSize(int First, int Last) const {
   size_t size = 0;
-  for (int r = First; r <= Last; ++r) size += Get(r).size() + (RowKind(r) == rkLineEnd ? 2 : 0);
+  for (int r = First; r <= Last; ++r) size += Get(r).size() + (RowKind(r) == textstore::rkLineEnd ? 2 : 0);
   return size;
 }
 
@@ -164,7 +164,7 @@ const std::vector<int>& TEditorScreenStrings::LineStarts() const {
   const int count = Count();
   lineStarts_.reserve(static_cast<size_t>(count));
   for (int row = 0; row < count; ++row) {
-    if (row == 0 || RowKind(row - 1) != rkWrapped) lineStarts_.push_back(row);
+    if (row == 0 || RowKind(row - 1) != textstore::rkWrapped) lineStarts_.push_back(row);
   }
   lineStartsValid_ = true;
   return lineStarts_;
@@ -189,4 +189,4 @@ int TEditorScreenStrings::RowToLine(int Row) const {
   return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), Row) - starts.begin()) - 1;
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -8,10 +8,10 @@
 
 #include "platform/form_stream.h"
 #include "platform/strings.h"
-#include "textstore/editor_host.h"
-#include "textstore/screen_strings.h"
+#include "rows/editor_host.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 
 class TEditorStrings : public platform::TStrings {
  public:
@@ -25,22 +25,22 @@ class TEditorStrings : public platform::TStrings {
   // From another string list: its text, then the owner's caret after the last row.
   void Assign(const platform::TPersistent& Source) override;
   // Index errors raise EListError.
-  ByteString Get(int Index) const override;
+  platform::ByteString Get(int Index) const override;
   int GetCount() const override;
   // The rows with CR LF after each line that has a line break; sized before it is built.
   std::string GetTextStr() const override;
   // Keeps the line's line break, or the lack of one.
-  void Put(int Index, const ByteString& S) override;
+  void Put(int Index, const platform::ByteString& S) override;
   // A line break at the very end makes no empty last line; the last line has no line break
   // unless Text ends with one.
   void SetTextStr(std::string_view Text) override;
   // Returns the new line's index. After a text without a final line break, the text gets
   // one and S becomes the last line, again without one.
-  int Add(const ByteString& S) override;
+  int Add(const platform::ByteString& S) override;
   void Clear() override;
   void Delete(int Index) override;
   // Index = Count appends.
-  void Insert(int Index, const ByteString& S) override;
+  void Insert(int Index, const platform::ByteString& S) override;
   // See TEditorScreenStrings::LoadFromFile.
   virtual void LoadFromFile(const std::string& FileName);
 
@@ -60,4 +60,4 @@ class TEditorStrings : public platform::TStrings {
   TEditorHost& control_;
 };
 
-}  // namespace textstore
+}  // namespace rows

@@ -8,7 +8,7 @@ namespace fountain {
 class TFountain;
 }
 
-namespace textstore {
+namespace rows {
 
 class TEditorScreenStrings;
 
@@ -33,7 +33,7 @@ class TEditorHost {
   virtual fountain::TFountain* ActiveFountain() const = 0;
   // The view's column rules: columns per tab stop, and the bytes that end a word.
   virtual int TabSpaceCount() const = 0;
-  virtual const ByteSet& WordDelimiters() const = 0;
+  virtual const textstore::ByteSet& WordDelimiters() const = 0;
 
   // Calls from the row list and Lines.
   virtual void ClearSelection() = 0;
@@ -74,4 +74,4 @@ class TEditGuard {
   TEditorHost* editor_;
 };
 
-}  // namespace textstore
+}  // namespace rows

@@ -9,11 +9,11 @@
 
 #include "platform/update_guard.h"
 #include "textstore/column_map.h"
-#include "textstore/line_file.h"
-#include "textstore/screen_strings.h"
+#include "rows/line_file.h"
+#include "rows/screen_strings.h"
 #include "textstore/split_lines.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 // Lines are laid out in chunks of about this many bytes.
@@ -22,7 +22,7 @@ constexpr size_t kChunkBytes = 256 * 1024;
 // Keeps a list's OnChange off for a scope.
 class ChangeEventOff {
  public:
-  explicit ChangeEventOff(TheStringList& list) : list_(list), saved_(list.OnChange()) {
+  explicit ChangeEventOff(textstore::TheStringList& list) : list_(list), saved_(list.OnChange()) {
     list_.SetOnChange({});
   }
   ChangeEventOff(const ChangeEventOff&) = delete;
@@ -30,18 +30,18 @@ class ChangeEventOff {
   ~ChangeEventOff() { list_.SetOnChange(saved_); }
 
  private:
-  TheStringList& list_;
+  textstore::TheStringList& list_;
   platform::TNotifyEvent saved_;
 };
 
 // ColumnWidth(Line) < Width, mostly without walking the line: without a tab every byte is one
 // column, except that a lone lead byte at the end takes two.
-bool NarrowerThan(std::string_view Line, int Width, const ColumnRules& Rules) {
+bool NarrowerThan(std::string_view Line, int Width, const textstore::ColumnRules& Rules) {
   if (std::memchr(Line.data(), '\t', Line.size()) == nullptr) {
     if (Line.size() + 1 < static_cast<size_t>(Width)) return true;
     if (Line.size() >= static_cast<size_t>(Width)) return false;
   }
-  return ColumnWidth(Line, Rules) < Width;
+  return textstore::ColumnWidth(Line, Rules) < Width;
 }
 
 // About how many rows lines make, a little more rather than less: a wrapped row holds close
@@ -69,7 +69,7 @@ void TEditorScreenStrings::SyncLayout() {
   }
 }
 
-void TEditorScreenStrings::WrapLines(std::string_view Text, TRowAttributeStringList& Rows) {
+void TEditorScreenStrings::WrapLines(std::string_view Text, textstore::TRowAttributeStringList& Rows) {
   SyncLayout();
   wrapper_.WrapLines(Text, Rows);
 }
@@ -79,7 +79,7 @@ int TEditorScreenStrings::CountRows(std::string_view Line) {
   return wrapper_.CountRows(Line);
 }
 
-void TEditorScreenStrings::AppendLayout(std::string_view Lines, TEditorStringList& Scratch) {
+void TEditorScreenStrings::AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch) {
   WrapLines(Lines, Scratch);
   for (int i = 0; i < Scratch.Count(); ++i) {
     const int row = Add(Scratch.Get(i));
@@ -93,11 +93,11 @@ void TEditorScreenStrings::LoadText(std::string_view Text) {
   if (!Text.empty()) {
     SyncLayout();
     RowEstimate estimate(wrapper_.WordWrap(), wrapper_.Options().WrapByte);
-    LineReader lines(Text);
+    textstore::LineReader lines(Text);
     for (std::string_view line; lines.Next(line);) estimate.Add(line.size());
     SetCapacity(estimate.Rows());
     // Chunks of whole lines: each ends after a line break, or at the end of the text.
-    TEditorStringList scratch;
+    textstore::TEditorStringList scratch;
     for (size_t start = 0; start < Text.size();) {
       size_t end = Text.find_first_of("\r\n", std::min(start + kChunkBytes, Text.size()));
       if (end == std::string_view::npos) {
@@ -108,7 +108,7 @@ void TEditorScreenStrings::LoadText(std::string_view Text) {
       AppendLayout(Text.substr(start, end - start), scratch);
       start = end;
     }
-    if (Text.back() != '\n' && Text.back() != '\r') SetRowKind(Count() - 1, rkTextEnd);
+    if (Text.back() != '\n' && Text.back() != '\r') SetRowKind(Count() - 1, textstore::rkTextEnd);
   }
   ScanFromTop();
 }
@@ -122,7 +122,7 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
   file.ForEachLine([&](std::string_view line, bool) { estimate.Add(line.size()); });
   SetCapacity(estimate.Rows());
 
-  TEditorStringList scratch;
+  textstore::TEditorStringList scratch;
   std::string chunk;
   bool ended = true;
   file.ForEachLine([&](std::string_view line, bool lineEnded) {
@@ -135,7 +135,7 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
     }
   });
   if (!chunk.empty()) AppendLayout(chunk, scratch);
-  if (!ended) SetRowKind(Count() - 1, rkTextEnd);
+  if (!ended) SetRowKind(Count() - 1, textstore::rkTextEnd);
   ScanFromTop();
 }
 
@@ -147,13 +147,13 @@ void TEditorScreenStrings::WrapAll() {
   platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
   SyncLayout();
   const int width = wrapper_.Options().WrapByte;
-  const TRowKind lastKind = RowKind(count - 1);
+  const textstore::TRowKind lastKind = RowKind(count - 1);
 
   // The new rows, in a list sized from the old lines' lengths.
   struct NewRow {
-    ByteString Text;
-    TRowKind Kind;
-    TRowMarks Marks;
+    platform::ByteString Text;
+    textstore::TRowKind Kind;
+    textstore::TRowMarks Marks;
   };
   std::vector<NewRow> rows;
   {
@@ -170,20 +170,20 @@ void TEditorScreenStrings::WrapAll() {
 
   // Each line in turn. A line that stays one row keeps its text; the old text of the others
   // goes as soon as they are laid out.
-  TEditorStringList cut;
+  textstore::TEditorStringList cut;
   std::string joined;
   for (int first = 0; first < count;) {
     const int last = LineEndRow(first);
-    ByteString line = Get(first);
+    platform::ByteString line = Get(first);
     if (last > first) {
       joined.assign(line.view());
       for (int r = first + 1; r <= last; ++r) joined.append(Get(r).view());
-      line = ByteString(joined);
+      line = platform::ByteString(joined);
     }
     if (NarrowerThan(line, width, wrapper_.Columns())) {
-      TRowMarks marks = 0;
+      textstore::TRowMarks marks = 0;
       for (int r = first; r <= last; ++r) marks |= RowMarks(r);
-      rows.push_back({std::move(line), rkLineEnd, marks});
+      rows.push_back({std::move(line), textstore::rkLineEnd, marks});
       if (last == first) {
         first = last + 1;
         continue;
@@ -198,14 +198,14 @@ void TEditorScreenStrings::WrapAll() {
         rows[at + static_cast<size_t>(std::min(r - first, cut.Count() - 1))].Marks |= RowMarks(r);
       }
     }
-    for (int r = first; r <= last; ++r) Put(r, ByteString());
+    for (int r = first; r <= last; ++r) Put(r, platform::ByteString());
     first = last + 1;
   }
 
   const int total = static_cast<int>(rows.size());
   if (total > count) {
     SetCapacity(total);
-    for (int i = count; i < total; ++i) Add(ByteString());
+    for (int i = count; i < total; ++i) Add(platform::ByteString());
   }
   while (Count() > total) Delete(Count() - 1);
   // The rows are left unscanned.
@@ -216,7 +216,7 @@ void TEditorScreenStrings::WrapAll() {
     SetPackedExtra(i, 0);
     if (row.Marks != 0) SetRowMarks(i, row.Marks);
     SetRowTag(i, 0);
-    if (!RowData(i).empty()) SetRowData(i, ByteString());
+    if (!RowData(i).empty()) SetRowData(i, platform::ByteString());
   }
 }
 
@@ -224,30 +224,30 @@ void TEditorScreenStrings::UnwrapAll() {
   const int count = Count();
   if (count == 0) return;
   ClearSelections();
-  const TRowKind lastKind = RowKind(count - 1) == rkWrapped ? rkTextEnd : RowKind(count - 1);
+  const textstore::TRowKind lastKind = RowKind(count - 1) == textstore::rkWrapped ? textstore::rkTextEnd : RowKind(count - 1);
   ChangeEventOff eventOff(*this);
   platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
   int lines = 0;
   std::string joined;
   for (int first = 0; first < count; ++lines) {
     const int last = LineEndRow(first);
-    TRowMarks marks = 0;
+    textstore::TRowMarks marks = 0;
     for (int r = first; r <= last; ++r) marks |= RowMarks(r);
     if (last > first) {
       joined.clear();
       for (int r = first; r <= last; ++r) joined.append(Get(r).view());
-      Put(lines, ByteString(joined));
+      Put(lines, platform::ByteString(joined));
     } else if (lines != first) {
       Put(lines, Get(first));
     }
-    SetPackedState(lines, StaleState(rkLineEnd));
+    SetPackedState(lines, StaleState(textstore::rkLineEnd));
     SetPackedExtra(lines, 0);
     if (marks != 0) SetRowMarks(lines, marks);
-    if (!RowData(lines).empty()) SetRowData(lines, ByteString());
+    if (!RowData(lines).empty()) SetRowData(lines, platform::ByteString());
     first = last + 1;
   }
   SetRowKind(lines - 1, lastKind);
   while (Count() > lines) Delete(Count() - 1);
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -7,9 +7,9 @@
 #include "platform/component.h"
 #include "platform/string_list.h"
 
-namespace fountain {
+namespace platform {
 
-class TStoreComponent : public platform::TComponent {
+class TStoreComponent : public TComponent {
  public:
   using TComponent::TComponent;
 };
@@ -20,10 +20,10 @@ class TFileExtComponent : public TStoreComponent {
   using TStoreComponent::TStoreComponent;
 
   // Editing the list directly notifies nobody.
-  platform::TStringList& FileExtList() { return *fileExtList_; }
-  const platform::TStringList& FileExtList() const { return *fileExtList_; }
+  TStringList& FileExtList() { return *fileExtList_; }
+  const TStringList& FileExtList() const { return *fileExtList_; }
   // Copies the strings of Value.
-  virtual void SetFileExtList(const platform::TStrings& Value);
+  virtual void SetFileExtList(const TStrings& Value);
   // True when S is in the list (compared case-insensitively).
   virtual bool HasFileExt(std::string_view S) const;
 
@@ -31,12 +31,12 @@ class TFileExtComponent : public TStoreComponent {
   // Makes FileExtList, then lets InitFileExtList fill it.
   void Create() override;
   // A new sorted list that ignores duplicates, in case-insensitive order.
-  virtual std::unique_ptr<platform::TStringList> CreateStringList() const;
+  virtual std::unique_ptr<TStringList> CreateStringList() const;
   // Fills FileExtList; empty here.
   virtual void InitFileExtList() {}
 
  private:
-  std::unique_ptr<platform::TStringList> fileExtList_;
+  std::unique_ptr<TStringList> fileExtList_;
 };
 
-}  // namespace fountain
+}  // namespace platform

@@ -5,12 +5,12 @@
 #include "platform/method.h"
 #include "platform/persistent.h"
 
-namespace fountain {
+namespace platform {
 
-class TNotifyPersistent : public platform::TPersistent {
+class TNotifyPersistent : public TPersistent {
  public:
-  platform::TNotifyEvent OnChange() const { return onChange_; }
-  void SetOnChange(platform::TNotifyEvent Value) { onChange_ = Value; }
+  TNotifyEvent OnChange() const { return onChange_; }
+  void SetOnChange(TNotifyEvent Value) { onChange_ = Value; }
   int UpdateCount() const { return updateCount_; }
 
   // Setters call it after storing a value that differs. Fires OnChange, with this object as
@@ -22,11 +22,11 @@ class TNotifyPersistent : public platform::TPersistent {
   virtual void EndUpdate();
   // Install as the OnChange of each owned child: a change of a child becomes a change of this
   // object (but this object's own change, passed back, is not reported twice).
-  virtual void ChangedProc(platform::TObject* Sender);
+  virtual void ChangedProc(TObject* Sender);
 
  private:
-  platform::TNotifyEvent onChange_;
+  TNotifyEvent onChange_;
   int updateCount_ = 0;
 };
 
-}  // namespace fountain
+}  // namespace platform

@@ -8,10 +8,10 @@
 
 #include "fountain/editor_fountain.h"
 #include "platform/component.h"
-#include "textstore/editor_host.h"
-#include "textstore/screen_strings.h"
+#include "rows/editor_host.h"
+#include "rows/screen_strings.h"
 
-namespace textstore::testing {
+namespace rows::testing {
 
 class FakeEditorHost : public TEditorHost {
  public:
@@ -35,7 +35,7 @@ class FakeEditorHost : public TEditorHost {
   bool InitBracketsFull() const override { return initBracketsFull; }
   fountain::TFountain* ActiveFountain() const override { return fountain.get(); }
   int TabSpaceCount() const override { return 8; }
-  const ByteSet& WordDelimiters() const override { return delimiters_; }
+  const textstore::ByteSet& WordDelimiters() const override { return delimiters_; }
 
   void ClearSelection() override { ++selectionClears; }
   void BeginEdit() override { ++editDepth; }
@@ -71,11 +71,11 @@ class FakeEditorHost : public TEditorHost {
 
  private:
   TEditorScreenStrings* rows_;
-  ByteSet delimiters_ = DefaultWordDelimiters();
+  textstore::ByteSet delimiters_ = textstore::DefaultWordDelimiters();
 };
 
 // The rows, each followed by its kind: '$' line end, '~' wrapped, '.' text end.
-inline std::string Dump(const TRowAttributeStringList& Rows) {
+inline std::string Dump(const textstore::TRowAttributeStringList& Rows) {
   std::string dump;
   for (int i = 0; i < Rows.Count(); ++i) {
     dump += Rows.Get(i).view();
@@ -84,4 +84,4 @@ inline std::string Dump(const TRowAttributeStringList& Rows) {
   return dump;
 }
 
-}  // namespace textstore::testing
+}  // namespace rows::testing

@@ -4,9 +4,9 @@
 #include <array>
 
 #include "fountain/fountain_parser.h"
-#include "textstore/screen_strings.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 
 int TEditorScreenStrings::ScanLimit(int Row) const {
   const TEditorHost* owner = Owner();
@@ -14,13 +14,13 @@ int TEditorScreenStrings::ScanLimit(int Row) const {
   return std::min(Count() - 1, Row + 2 * screenRows);
 }
 
-std::uint32_t TEditorScreenStrings::StaleState(TRowKind Kind) {
+std::uint32_t TEditorScreenStrings::StaleState(textstore::TRowKind Kind) {
   static const std::array<std::uint32_t, 4> states = [] {
-    TEditorStringList probe;
-    probe.Add(ByteString());
+    textstore::TEditorStringList probe;
+    probe.Add(platform::ByteString());
     std::array<std::uint32_t, 4> words{};
-    for (int kind = rkLineEnd; kind <= rkNone; ++kind) {
-      probe.SetRowKind(0, static_cast<TRowKind>(kind));
+    for (int kind = textstore::rkLineEnd; kind <= textstore::rkNone; ++kind) {
+      probe.SetRowKind(0, static_cast<textstore::TRowKind>(kind));
       words[static_cast<size_t>(kind)] = probe.PackedState(0);
     }
     return words;
@@ -29,14 +29,14 @@ std::uint32_t TEditorScreenStrings::StaleState(TRowKind Kind) {
 }
 
 void TEditorScreenStrings::MarkStale(int Row) {
-  const TRowMarks marks = RowMarks(Row);
+  const textstore::TRowMarks marks = RowMarks(Row);
   SetPackedState(Row, StaleState(RowKind(Row)));
   SetPackedExtra(Row, 0);
   if (marks != 0) SetRowMarks(Row, marks);
-  if (!RowData(Row).empty()) SetRowData(Row, ByteString());
+  if (!RowData(Row).empty()) SetRowData(Row, platform::ByteString());
 }
 
-bool TEditorScreenStrings::StateEquals(int Row, const TRowAttributeData& Data) const {
+bool TEditorScreenStrings::StateEquals(int Row, const textstore::TRowAttributeData& Data) const {
   // The 8-bit fields keep the low bits of what is stored.
   return PrevRowKind(Row) == Data.PrevRowKind && BracketIndex(Row) == Data.BracketIndex &&
          Reserved1(Row) == (Data.Reserved1 & 0xFF) && RemainLen(Row) == (Data.RemainLen & 0xFF) &&
@@ -44,7 +44,7 @@ bool TEditorScreenStrings::StateEquals(int Row, const TRowAttributeData& Data) c
          Reserved3(Row) == Data.Reserved3 && RowData(Row) == Data.RowData.view();
 }
 
-void TEditorScreenStrings::StoreState(int Row, const TRowAttributeData& Data) {
+void TEditorScreenStrings::StoreState(int Row, const textstore::TRowAttributeData& Data) {
   SetPrevRowKind(Row, Data.PrevRowKind);
   SetBracketIndex(Row, Data.BracketIndex);
   SetReserved1(Row, Data.Reserved1);
@@ -70,7 +70,7 @@ void TEditorScreenStrings::ScanFromTop() {
   if (fountain == nullptr || count == 0) return;
   const int last = owner->InitBracketsFull() ? count - 1 : ScanLimit(owner->TopRow());
   std::unique_ptr<fountain::TFountainParser> parser = fountain->CreateParser();
-  TRowAttributeData data;
+  textstore::TRowAttributeData data;
   for (int row = 0; row <= last; ++row) {
     data.RowKind = RowKind(row);
     StoreState(row, data);
@@ -89,9 +89,9 @@ int TEditorScreenStrings::RescanFrom(int Row, bool Notify) {
   std::unique_ptr<fountain::TFountainParser> parser = fountain->CreateParser();
 
   // Start from the state after the nearest scanned row above, or from the start of the text.
-  TRowAttributeData data;
+  textstore::TRowAttributeData data;
   int from = Row - 1;
-  while (from >= 0 && BracketIndex(from) == kBracketNotScanned) --from;
+  while (from >= 0 && BracketIndex(from) == textstore::kBracketNotScanned) --from;
   if (from >= 0) {
     data = {RowKind(from),
             PrevRowKind(from),
@@ -125,4 +125,4 @@ int TEditorScreenStrings::RescanFrom(int Row, bool Notify) {
   return changed;
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/update_guard.h"
-#include "textstore/screen_strings.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 // Up to this many rows are inserted or deleted one by one; more are moved in one pass.
@@ -22,7 +22,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int N, std::string_view Text) {
   if (Row < 0 || N < 0 || Row + N > count || (N == 0 && Text.empty())) return;
   // The whole logical line is laid out again, since a change can move any break in it; text
   // put after a last row without a line break continues that row's line.
-  const bool afterTextEnd = Row == count && count > 0 && RowKind(count - 1) != rkLineEnd;
+  const bool afterTextEnd = Row == count && count > 0 && RowKind(count - 1) != textstore::rkLineEnd;
   const int start = LineStartRow(afterTextEnd ? count - 1 : Row);
   const int lastOld = Row + N - 1;
   int endRow = LineEndRow(lastOld);
@@ -58,10 +58,10 @@ void TEditorScreenStrings::ReplaceRows(int Row, int N, std::string_view Text) {
   undo.RowKind = old.LastKind;
 
   // Inside the text the range ends at a line break; at its end the new text decides.
-  const TRowKind kind = endRow < count - 1    ? RowKind(endRow)
-                        : EndsWithBreak(text) ? rkLineEnd
-                                              : rkTextEnd;
-  TEditorStringList rows;
+  const textstore::TRowKind kind = endRow < count - 1    ? RowKind(endRow)
+                        : EndsWithBreak(text) ? textstore::rkLineEnd
+                                              : textstore::rkTextEnd;
+  textstore::TEditorStringList rows;
   WrapLines(text, rows);
   rows.SetRowKind(rows.Count() - 1, kind);
   undo.RowCount = rows.Count();
@@ -69,11 +69,11 @@ void TEditorScreenStrings::ReplaceRows(int Row, int N, std::string_view Text) {
   RecordChange(start, oldRows, rows.Count(), RescanFrom(start, true));
 }
 
-void TEditorScreenStrings::ReplaceRange(int Row, int OldN, const TRowAttributeStringList& NewRows) {
+void TEditorScreenStrings::ReplaceRange(int Row, int OldN, const textstore::TRowAttributeStringList& NewRows) {
   const int newN = NewRows.Count();
   if (newN < OldN) {
     // The first old rows go; their marks go to the first new row.
-    const TRowMarks marks = RemoveRowBlock(Row, OldN - newN);
+    const textstore::TRowMarks marks = RemoveRowBlock(Row, OldN - newN);
     if (newN == 0) {
       ExcludeMarks(marks);
     } else {
@@ -97,7 +97,7 @@ void TEditorScreenStrings::ReplaceRange(int Row, int OldN, const TRowAttributeSt
   }
   for (int i = 0; i < newN; ++i) {
     const int row = Row + i;
-    const TRowMarks marks = RowMarks(row);
+    const textstore::TRowMarks marks = RowMarks(row);
     Put(row, NewRows.Get(i));
     SetPackedState(row, NewRows.PackedState(i));
     SetPackedExtra(row, NewRows.PackedExtra(i));
@@ -108,7 +108,7 @@ void TEditorScreenStrings::ReplaceRange(int Row, int OldN, const TRowAttributeSt
 }
 
 void TEditorScreenStrings::DeleteRows(int Row, int N) {
-  const TRowMarks marks = RemoveRowBlock(Row, N);
+  const textstore::TRowMarks marks = RemoveRowBlock(Row, N);
   if (Count() > 0) {
     const int to = std::min(Row, Count() - 1);
     SetRowMarks(to, RowMarks(to) | marks);
@@ -119,18 +119,18 @@ void TEditorScreenStrings::DeleteRows(int Row, int N) {
 
 void TEditorScreenStrings::InsertBlankRows(int At, int N) {
   if (N <= kSingleMoves) {
-    for (int i = 0; i < N; ++i) Insert(At, ByteString());
+    for (int i = 0; i < N; ++i) Insert(At, platform::ByteString());
     return;
   }
   // Append the blanks, then move every row behind At past them.
   const int old = Count();
   SetCapacity(old + N);
-  for (int i = 0; i < N; ++i) Add(ByteString());
+  for (int i = 0; i < N; ++i) Add(platform::ByteString());
   for (int i = old - 1; i >= At; --i) Exchange(i, i + N);
 }
 
-TRowMarks TEditorScreenStrings::RemoveRowBlock(int At, int N) {
-  TRowMarks marks = 0;
+textstore::TRowMarks TEditorScreenStrings::RemoveRowBlock(int At, int N) {
+  textstore::TRowMarks marks = 0;
   for (int i = At; i < At + N; ++i) marks |= RowMarks(i);
   if (N <= kSingleMoves) {
     for (int i = 0; i < N; ++i) Delete(At);
@@ -143,4 +143,4 @@ TRowMarks TEditorScreenStrings::RemoveRowBlock(int At, int N) {
   return marks;
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -12,19 +12,19 @@
 #include <vector>
 
 #include "platform/method.h"
-#include "textstore/editor_host.h"
+#include "rows/editor_host.h"
 #include "textstore/row_attributes.h"
-#include "textstore/undo.h"
+#include "rows/undo.h"
 #include "textstore/wrap.h"
 #include "textstore/wrap_option.h"
 
-namespace textstore {
+namespace rows {
 
 // Text of a range of rows: CR LF after each row of kind rkLineEnd.
 struct TRowsText {
   std::string Text;
   int Rows = 0;                // rows taken
-  TRowKind LastKind = rkNone;  // kind of the last of them; rkNone when none was taken
+  textstore::TRowKind LastKind = textstore::rkNone;  // kind of the last of them; textstore::rkNone when none was taken
 };
 
 // What the last edit did, for the views' repaint. Cleared when the update bracket closes.
@@ -43,7 +43,7 @@ class TEditorScreenStrings;
 template <typename T = TEditorScreenStrings>
 T* NewScreenStrings();
 
-class TEditorScreenStrings : public TEditorStringList {
+class TEditorScreenStrings : public textstore::TEditorStringList {
  protected:
   // Only NewScreenStrings can make one, so that the factories reach the finished class.
   class Key {
@@ -64,7 +64,7 @@ class TEditorScreenStrings : public TEditorStringList {
   // The first view with the input focus, else the owner.
   TEditorHost* FocusedEditor() const;
 
-  TEditorWrapOption& WrapOption() const { return *wrapOption_; }
+  textstore::TEditorWrapOption& WrapOption() const { return *wrapOption_; }
   TEditorUndoObj& UndoObj() const { return *undoObj_; }
   bool WordWrap() const { return wordWrap_; }
   // Re-lays out the whole text (unless the owner is loading), empties the undo list and puts
@@ -91,7 +91,7 @@ class TEditorScreenStrings : public TEditorStringList {
   // there is nothing to do (N = 0 and no text).
   void ReplaceRows(int Row, int N, std::string_view Text);
   // Puts the contents of NewRows in place of OldN rows from Row, carrying the row marks.
-  void ReplaceRange(int Row, int OldN, const TRowAttributeStringList& NewRows);
+  void ReplaceRange(int Row, int OldN, const textstore::TRowAttributeStringList& NewRows);
   // Deletes N rows from Row; their marks go to the row now at Row (or the last row), or out of
   // UsedMarks when no row is left.
   void DeleteRows(int Row, int N);
@@ -124,18 +124,18 @@ class TEditorScreenStrings : public TEditorStringList {
   // Cuts Text (which may hold several lines) into Rows, as the wrap routine does with the wrap
   // option's values and the owner's column rules; one row per line while word wrap is off or
   // the owner is loading.
-  virtual void WrapLines(std::string_view Text, TRowAttributeStringList& Rows);
+  virtual void WrapLines(std::string_view Text, textstore::TRowAttributeStringList& Rows);
   // The rows WrapLines makes of one line.
   virtual int CountRows(std::string_view Line);
-  virtual void ExcludeMarks(TRowMarks Marks) { usedMarks_ &= static_cast<TRowMarks>(~Marks); }
-  virtual void IncludeMarks(TRowMarks Marks) { usedMarks_ |= Marks; }
+  virtual void ExcludeMarks(textstore::TRowMarks Marks) { usedMarks_ &= static_cast<textstore::TRowMarks>(~Marks); }
+  virtual void IncludeMarks(textstore::TRowMarks Marks) { usedMarks_ |= Marks; }
   virtual void Redo() { undoObj_->Redo(); }
   virtual void Undo() { undoObj_->Undo(); }
-  virtual TRowMarks UsedMarks() const { return usedMarks_; }
+  virtual textstore::TRowMarks UsedMarks() const { return usedMarks_; }
 
  protected:
   virtual std::unique_ptr<TEditorUndoObj> CreateUndoObj();
-  virtual std::unique_ptr<TEditorWrapOption> CreateWrapOption();
+  virtual std::unique_ptr<textstore::TEditorWrapOption> CreateWrapOption();
   // Makes the undo object and the wrap option; runs once, right after construction.
   virtual void Create();
   // The closing bracket delivers the one change notice, then clears the change record and
@@ -162,33 +162,33 @@ class TEditorScreenStrings : public TEditorStringList {
   // the owner is not loading, by the owner's tab width and word delimiters.
   void SyncLayout();
   // Lays out Lines (whole lines) through Scratch and appends the rows.
-  void AppendLayout(std::string_view Lines, TEditorStringList& Scratch);
+  void AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch);
   // Rows 2 × screen height past Row, within the owner's view of the display.
   int ScanLimit(int Row) const;
   // Row's stored scan state equals Data (as storing Data would leave it).
-  bool StateEquals(int Row, const TRowAttributeData& Data) const;
-  void StoreState(int Row, const TRowAttributeData& Data);
+  bool StateEquals(int Row, const textstore::TRowAttributeData& Data) const;
+  void StoreState(int Row, const textstore::TRowAttributeData& Data);
   // RescanAll on rows that are all unscanned already, as every whole-text layout leaves them.
   void ScanFromTop();
   // Row's state unscanned: its kind and marks stay, the scan fields are cleared.
   void MarkStale(int Row);
   // The PackedState of an unscanned row of that kind.
-  static std::uint32_t StaleState(TRowKind Kind);
+  static std::uint32_t StaleState(textstore::TRowKind Kind);
   // Blank rows in at At / rows out from At (their marks returned). More than a few move the
   // rows behind them once, not once per row.
   void InsertBlankRows(int At, int N);
-  TRowMarks RemoveRowBlock(int At, int N);
+  textstore::TRowMarks RemoveRowBlock(int At, int N);
   // Bytes of RowsText over rows First ... Last.
   size_t RowsSize(int First, int Last) const;
   const std::vector<int>& LineStarts() const;
 
   std::vector<TEditorHost*> editors_;
   std::unique_ptr<TEditorUndoObj> undoObj_;
-  std::unique_ptr<TEditorWrapOption> wrapOption_;
-  TLineWrapper wrapper_;
+  std::unique_ptr<textstore::TEditorWrapOption> wrapOption_;
+  textstore::TLineWrapper wrapper_;
   bool wordWrap_ = false;
   TChangeRecord change_;
-  TRowMarks usedMarks_ = 0;
+  textstore::TRowMarks usedMarks_ = 0;
   // First row of every logical line, built when asked for and voided by every change.
   mutable std::vector<int> lineStarts_;
   mutable bool lineStartsValid_ = false;
@@ -201,4 +201,4 @@ T* NewScreenStrings() {
   return list;
 }
 
-}  // namespace textstore
+}  // namespace rows

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/textstore/fake_editor_host.h"
-#include "textstore/editor_strings.h"
-#include "textstore/screen_strings.h"
+#include "tests/rows/fake_editor_host.h"
+#include "rows/editor_strings.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 using testing::Dump;
@@ -80,16 +80,16 @@ std::string Normalized(std::string_view text) {
 size_t Offset(const TEditorScreenStrings& Rows, int Row) {
   size_t offset = 0;
   for (int r = 0; r < Row; ++r)
-    offset += Rows.Get(r).size() + (Rows.RowKind(r) == rkLineEnd ? 2 : 0);
+    offset += Rows.Get(r).size() + (Rows.RowKind(r) == textstore::rkLineEnd ? 2 : 0);
   return offset;
 }
 
 // The rows a fresh layout of the text gives.
 std::string FreshLayout(TEditorScreenStrings& Rows, const std::string& Text) {
   if (Text.empty()) return "";
-  TEditorStringList fresh;
+  textstore::TEditorStringList fresh;
   Rows.WrapLines(Text, fresh);
-  if (Text.back() != '\n') fresh.SetRowKind(fresh.Count() - 1, rkTextEnd);
+  if (Text.back() != '\n') fresh.SetRowKind(fresh.Count() - 1, textstore::rkTextEnd);
   return Dump(fresh);
 }
 
@@ -100,7 +100,7 @@ TEST(ScreenStringsProperty, EditsMatchAByteStringAndUndoRestoresEverything) {
     FakeEditorHost host;
     TEditorScreenStrings& rows = host.ScreenStrings();
     TEditorStrings lines(host);
-    TEditorWrapOption& option = rows.WrapOption();
+    textstore::TEditorWrapOption& option = rows.WrapOption();
     option.SetWrapByte(20 + maker.Pick(61));
     option.SetFollowRetMark(maker.Pick(2));
     option.SetFollowPunctuation(maker.Pick(2));
@@ -150,4 +150,4 @@ TEST(ScreenStringsProperty, EditsMatchAByteStringAndUndoRestoresEverything) {
 }
 
 }  // namespace
-}  // namespace textstore
+}  // namespace rows

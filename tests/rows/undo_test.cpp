@@ -1,16 +1,16 @@
 // Undo and redo of edits of the screen-row list: round trips with the caret, the kind of a
 // restored last row, the length limit and the end of redo at a new edit.
-#include "textstore/undo.h"
+#include "rows/undo.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tests/textstore/fake_editor_host.h"
-#include "textstore/editor_strings.h"
-#include "textstore/screen_strings.h"
+#include "tests/rows/fake_editor_host.h"
+#include "rows/editor_strings.h"
+#include "rows/screen_strings.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 using testing::Dump;
@@ -130,4 +130,4 @@ TEST_F(UndoTest, RecordsTheFocusedView) {
 }
 
 }  // namespace
-}  // namespace textstore
+}  // namespace rows

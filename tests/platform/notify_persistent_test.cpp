@@ -1,22 +1,22 @@
 // Change notification of option objects and of collections of them.
-#include "fountain/notify_persistent.h"
+#include "platform/notify_persistent.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "fountain/notify_collection.h"
+#include "platform/notify_collection.h"
 
-namespace fountain {
+namespace platform {
 namespace {
 
 // Records the sender of every event it receives.
-class EventRecorder : public platform::TObject {
+class EventRecorder : public TObject {
  public:
-  void Handle(platform::TObject* Sender) { senders.push_back(Sender); }
-  platform::TNotifyEvent Event() { return platform::TNotifyEvent(this, &EventRecorder::Handle); }
+  void Handle(TObject* Sender) { senders.push_back(Sender); }
+  TNotifyEvent Event() { return TNotifyEvent(this, &EventRecorder::Handle); }
   int Count() const { return static_cast<int>(senders.size()); }
-  std::vector<platform::TObject*> senders;
+  std::vector<TObject*> senders;
 };
 
 class TWidth : public TNotifyPersistent {
@@ -34,7 +34,7 @@ class TWidth : public TNotifyPersistent {
 // A parent hearing its child through ChangedProc.
 class TFrame : public TNotifyPersistent {
  public:
-  TFrame() { border.SetOnChange(platform::TNotifyEvent(this, &TFrame::ChangedProc)); }
+  TFrame() { border.SetOnChange(TNotifyEvent(this, &TFrame::ChangedProc)); }
   TWidth border;
 };
 
@@ -44,7 +44,7 @@ TEST(TNotifyPersistent, BatchesReportOnceAtTheOutermostEnd) {
   width.SetOnChange(recorder.Event());
   width.SetWidth(1);
   width.SetWidth(1);  // unchanged
-  EXPECT_EQ(recorder.senders, std::vector<platform::TObject*>{&width});
+  EXPECT_EQ(recorder.senders, std::vector<TObject*>{&width});
 
   width.BeginUpdate();
   width.BeginUpdate();
@@ -68,7 +68,7 @@ TEST(TNotifyPersistent, ChildChangesBecomeChangesOfTheParent) {
   EventRecorder recorder;
   frame.SetOnChange(recorder.Event());
   frame.border.SetWidth(2);
-  EXPECT_EQ(recorder.senders, std::vector<platform::TObject*>{&frame});
+  EXPECT_EQ(recorder.senders, std::vector<TObject*>{&frame});
   frame.ChangedProc(&frame);  // the parent's own change handed back is not repeated
   EXPECT_EQ(recorder.Count(), 1);
   frame.BeginUpdate();
@@ -78,25 +78,25 @@ TEST(TNotifyPersistent, ChildChangesBecomeChangesOfTheParent) {
   EXPECT_EQ(recorder.Count(), 2);
 }
 
-class TWidthItem : public platform::TCollectionItem {
+class TWidthItem : public TCollectionItem {
  public:
-  explicit TWidthItem(platform::TCollection& collection) : TCollectionItem(collection) {
+  explicit TWidthItem(TCollection& collection) : TCollectionItem(collection) {
     auto& notify = static_cast<TNotifyCollection&>(collection);
-    width.SetOnChange(platform::TNotifyEvent(&notify, &TNotifyCollection::ChangedProc));
+    width.SetOnChange(TNotifyEvent(&notify, &TNotifyCollection::ChangedProc));
   }
   TWidth width;
 };
 
 TEST(TNotifyCollection, ReportsItsOwnAndItsItemsChanges) {
   TFrame owner;
-  TNotifyCollection widths(&owner, platform::ItemClass<TWidthItem>);
+  TNotifyCollection widths(&owner, ItemClass<TWidthItem>);
   EXPECT_EQ(widths.GetOwner(), &owner);
   EventRecorder recorder;
   widths.SetOnChange(recorder.Event());
 
   auto& item = static_cast<TWidthItem&>(widths.Add());
   item.width.SetWidth(5);
-  EXPECT_EQ(recorder.senders, (std::vector<platform::TObject*>{&widths, &widths}));
+  EXPECT_EQ(recorder.senders, (std::vector<TObject*>{&widths, &widths}));
   widths.ChangedProc(&widths);
   EXPECT_EQ(recorder.Count(), 2);
 
@@ -109,4 +109,4 @@ TEST(TNotifyCollection, ReportsItsOwnAndItsItemsChanges) {
 }
 
 }  // namespace
-}  // namespace fountain
+}  // namespace platform

@@ -1,6 +1,6 @@
 // The screen-row list: the text round trip, lines against rows, the edit primitive on each of
 // its paths, row marks, change notices, whole-text layout and file loading.
-#include "textstore/screen_strings.h"
+#include "rows/screen_strings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 #include "platform/errors.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/textstore/fake_editor_host.h"
-#include "textstore/editor_strings.h"
+#include "tests/rows/fake_editor_host.h"
+#include "rows/editor_strings.h"
 
-namespace textstore {
+namespace rows {
 namespace {
 
 using testing::Dump;
@@ -290,18 +290,18 @@ TEST_F(ScreenStringsTest, ScanStateIsComputedNearTheViewOnly) {
   host.topRow = 0;
   lines.SetTextStr(text);
   // Two screen heights of ten rows past the top row.
-  for (int row : {0, 1, 19, 20}) EXPECT_NE(rows.BracketIndex(row), kBracketNotScanned) << row;
-  for (int row : {21, 500, 9999}) EXPECT_EQ(rows.BracketIndex(row), kBracketNotScanned) << row;
+  for (int row : {0, 1, 19, 20}) EXPECT_NE(rows.BracketIndex(row), textstore::kBracketNotScanned) << row;
+  for (int row : {21, 500, 9999}) EXPECT_EQ(rows.BracketIndex(row), textstore::kBracketNotScanned) << row;
 
   // Painting a far row brings it up to date; the rows past its reach stay unscanned.
   EXPECT_GT(rows.RescanFrom(5000, false), 0);
-  EXPECT_NE(rows.BracketIndex(5000), kBracketNotScanned);
-  EXPECT_EQ(rows.BracketIndex(5021), kBracketNotScanned);
+  EXPECT_NE(rows.BracketIndex(5000), textstore::kBracketNotScanned);
+  EXPECT_EQ(rows.BracketIndex(5021), textstore::kBracketNotScanned);
   EXPECT_TRUE(host.stateChanges.empty());
 
   host.initBracketsFull = true;
   lines.SetTextStr(text);
-  EXPECT_NE(rows.BracketIndex(9999), kBracketNotScanned);
+  EXPECT_NE(rows.BracketIndex(9999), textstore::kBracketNotScanned);
 }
 
 TEST_F(ScreenStringsTest, RescanStopsAtTheFirstUnchangedRow) {
@@ -324,7 +324,7 @@ TEST_F(ScreenStringsTest, RescanStopsAtTheFirstUnchangedRow) {
   host.screenRows = 1;
   lines.Put(4, "still open");
   EXPECT_EQ(rows.BracketIndex(6), 0);
-  EXPECT_EQ(rows.BracketIndex(7), kBracketNotScanned);
+  EXPECT_EQ(rows.BracketIndex(7), textstore::kBracketNotScanned);
 }
 
 TEST_F(ScreenStringsTest, LoadFromFileReadsInBlocks) {
@@ -347,7 +347,7 @@ TEST_F(ScreenStringsTest, LoadFromFileReadsInBlocks) {
   Wrap(20);
   lines.LoadFromFile(dir.Write("w.txt", Letters(45)));
   EXPECT_EQ(rows.Count(), 3);
-  EXPECT_EQ(rows.RowKind(2), rkTextEnd);
+  EXPECT_EQ(rows.RowKind(2), textstore::rkTextEnd);
 
   EXPECT_THROW(lines.LoadFromFile(dir.Path() + "/missing"), platform::EFOpenError);
   EXPECT_EQ(rows.Count(), 0);
@@ -379,4 +379,4 @@ TEST_F(ScreenStringsTest, LinesStreamAsOneStringPerLine) {
 }
 
 }  // namespace
-}  // namespace textstore
+}  // namespace rows
