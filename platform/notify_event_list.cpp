@@ -22,4 +22,34 @@ void TNotifyEventList::Remove(const TNotifyEvent& Method) {
   list_.Remove(Method);
 }
 
+TNotifyRegistration::TNotifyRegistration(TNotifyEventList& List, const TNotifyEvent& Method)
+    : list_(&List), method_(Method) {
+  List.Add(Method);
+}
+
+TNotifyRegistration::TNotifyRegistration(TNotifyRegistration&& Other) noexcept
+    : list_(Other.list_), method_(Other.method_) {
+  Other.list_ = nullptr;
+}
+
+TNotifyRegistration& TNotifyRegistration::operator=(TNotifyRegistration&& Other) noexcept {
+  if (this != &Other) {
+    Reset();
+    list_ = Other.list_;
+    method_ = Other.method_;
+    Other.list_ = nullptr;
+  }
+  return *this;
+}
+
+void TNotifyRegistration::Reset() {
+  if (list_ == nullptr) return;
+  // Remove may not throw out of a destructor; a list that cannot remove has nothing to call.
+  try {
+    list_->Remove(method_);
+  } catch (...) {
+  }
+  list_ = nullptr;
+}
+
 }  // namespace platform

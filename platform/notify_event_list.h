@@ -26,4 +26,25 @@ class TNotifyEventList : public TNotifyPersistent {
   TPersistent* owner_;
 };
 
+// One listener's place in a TNotifyEventList for as long as the registration lives: made with
+// the list and the method, it adds the method; destroyed or reset, it removes it again.
+class TNotifyRegistration {
+ public:
+  TNotifyRegistration() = default;
+  TNotifyRegistration(TNotifyEventList& List, const TNotifyEvent& Method);
+  TNotifyRegistration(TNotifyRegistration&& Other) noexcept;
+  TNotifyRegistration& operator=(TNotifyRegistration&& Other) noexcept;
+  ~TNotifyRegistration() { Reset(); }
+
+  // Removes the listener now.
+  void Reset();
+  // Forgets the list without touching it: for a list that is being freed.
+  void Release() { list_ = nullptr; }
+  bool Registered() const { return list_ != nullptr; }
+
+ private:
+  TNotifyEventList* list_ = nullptr;
+  TNotifyEvent method_;
+};
+
 }  // namespace platform

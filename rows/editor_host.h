@@ -2,6 +2,8 @@
 // What the screen-row list needs of a text view that shows it. The view implements this; the
 // row list and Lines reach their views only through it. Rows are screen rows from 0.
 
+#include <memory>
+
 #include "textstore/word_delimiters.h"
 
 namespace fountain {
@@ -23,8 +25,8 @@ class TEditorHost {
   virtual bool Loading() const = 0;     // being loaded from its form: no wrap or scan yet
   virtual bool Destroying() const = 0;  // being torn down: no scan
   virtual bool Focused() const = 0;
-  virtual int RowHeight() const = 0;     // pixels per row
-  virtual int ScreenHeight() const = 0;  // pixels of the display
+  // Rows of the view's height that fit on the display: how far ahead rows are scanned.
+  virtual int ScreenRows() const = 0;
   virtual int TopRow() const = 0;
   virtual int CaretRow() const = 0;
   virtual int CaretCol() const = 0;
@@ -72,6 +74,45 @@ class TEditGuard {
 
  private:
   TEditorHost* editor_;
+};
+
+// A view that shows a row list without a window: every request is answered with the defaults
+// of a view at the top of an unfocused text, and every notice is ignored. Tools and tests
+// derive from it and override what they need. It holds its row list and is attached to it for
+// its whole life.
+class TNullEditorHost : public TEditorHost {
+ public:
+  explicit TNullEditorHost(std::shared_ptr<TEditorScreenStrings> Rows);
+  TNullEditorHost(const TNullEditorHost&) = delete;
+  TNullEditorHost& operator=(const TNullEditorHost&) = delete;
+  ~TNullEditorHost() override;
+
+  TEditorScreenStrings& ScreenStrings() override { return *rows_; }
+  bool Loading() const override { return false; }
+  bool Destroying() const override { return false; }
+  bool Focused() const override { return false; }
+  int ScreenRows() const override { return 40; }
+  int TopRow() const override { return 0; }
+  int CaretRow() const override { return 0; }
+  int CaretCol() const override { return 0; }
+  bool InitBracketsFull() const override { return true; }
+  fountain::TFountain* ActiveFountain() const override { return nullptr; }
+  int TabSpaceCount() const override { return 8; }
+  const textstore::ByteSet& WordDelimiters() const override;
+  void ClearSelection() override {}
+  void BeginEdit() override {}
+  void EndEdit() override {}
+  void SetCaretOffset(int, int) override {}
+  void SetCaretRow(int) override {}
+  void SetCaretCol(int) override {}
+  void SetTopRow(int) override {}
+  void RefreshScreen() override {}
+  void RowsChanged() override {}
+  void RowStateChanged(int) override {}
+  void LinesUpdating(bool) override {}
+
+ private:
+  std::shared_ptr<TEditorScreenStrings> rows_;
 };
 
 }  // namespace rows

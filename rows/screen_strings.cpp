@@ -32,7 +32,6 @@ void TEditorScreenStrings::DetachEditor(TEditorHost* Control) {
   auto found = std::find(editors_.begin(), editors_.end(), Control);
   if (found == editors_.end()) return;
   editors_.erase(found);
-  if (editors_.empty()) delete this;
 }
 
 TEditorHost* TEditorScreenStrings::FocusedEditor() const {
@@ -48,7 +47,12 @@ bool TEditorScreenStrings::OwnerLoading() const {
 }
 
 void TEditorScreenStrings::NotifyEditors(platform::TObject* /*Sender*/) {
-  for (TEditorHost* editor : editors_) editor->RowsChanged();
+  // A view may detach, even drop the last reference, while it handles the notice.
+  const std::shared_ptr<TEditorScreenStrings> keepAlive = shared_from_this();
+  const std::vector<TEditorHost*> editors = editors_;
+  for (TEditorHost* editor : editors) {
+    if (std::find(editors_.begin(), editors_.end(), editor) != editors_.end()) editor->RowsChanged();
+  }
 }
 
 void TEditorScreenStrings::ClearSelections() {

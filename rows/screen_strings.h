@@ -38,25 +38,26 @@ struct TChangeRecord {
 
 class TEditorScreenStrings;
 
-// Makes a screen-row list of class T. The views own it together: attach one at once; the list
-// frees itself when the last one detaches.
+// Makes a screen-row list of class T. Whoever shows it holds a counted reference, so a list
+// lives exactly as long as some view (or tool) still holds it.
 template <typename T = TEditorScreenStrings>
-T* NewScreenStrings();
+std::shared_ptr<T> NewScreenStrings();
 
-class TEditorScreenStrings : public textstore::TEditorStringList {
+class TEditorScreenStrings : public textstore::TEditorStringList,
+                             public std::enable_shared_from_this<TEditorScreenStrings> {
  protected:
   // Only NewScreenStrings can make one, so that the factories reach the finished class.
   class Key {
     Key() = default;
     template <typename T>
-    friend T* NewScreenStrings();
+    friend std::shared_ptr<T> NewScreenStrings();
   };
 
  public:
   explicit TEditorScreenStrings(Key) {}
 
   // The views that show these rows; the first is the owner, whose state and fountain decide
-  // the layout. The list frees itself when the last view detaches.
+  // the layout. Registration does not keep the list alive: each view also holds a reference.
   void AttachEditor(TEditorHost* Control);
   void DetachEditor(TEditorHost* Control);
   // nullptr while no view is attached.
@@ -146,7 +147,7 @@ class TEditorScreenStrings : public textstore::TEditorStringList {
 
  private:
   template <typename T>
-  friend T* NewScreenStrings();
+  friend std::shared_ptr<T> NewScreenStrings();
 
   // OnChange: every view's change handler.
   void NotifyEditors(platform::TObject* Sender);
@@ -167,7 +168,6 @@ class TEditorScreenStrings : public textstore::TEditorStringList {
   int ScanLimit(int Row) const;
   // Row's stored scan state equals Data (as storing Data would leave it).
   bool StateEquals(int Row, const textstore::TRowAttributeData& Data) const;
-  void StoreState(int Row, const textstore::TRowAttributeData& Data);
   // RescanAll on rows that are all unscanned already, as every whole-text layout leaves them.
   void ScanFromTop();
   // Row's state unscanned: its kind and marks stay, the scan fields are cleared.
@@ -195,9 +195,9 @@ class TEditorScreenStrings : public textstore::TEditorStringList {
 };
 
 template <typename T>
-T* NewScreenStrings() {
-  T* list = new T(typename T::Key());
-  static_cast<TEditorScreenStrings*>(list)->Create();
+std::shared_ptr<T> NewScreenStrings() {
+  std::shared_ptr<T> list(new T(typename T::Key()));
+  static_cast<TEditorScreenStrings&>(*list).Create();
   return list;
 }
 

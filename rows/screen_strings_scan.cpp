@@ -9,9 +9,7 @@
 namespace rows {
 
 int TEditorScreenStrings::ScanLimit(int Row) const {
-  const TEditorHost* owner = Owner();
-  const int screenRows = owner->ScreenHeight() / std::max(1, owner->RowHeight());
-  return std::min(Count() - 1, Row + 2 * screenRows);
+  return std::min(Count() - 1, Row + 2 * std::max(1, Owner()->ScreenRows()));
 }
 
 std::uint32_t TEditorScreenStrings::StaleState(textstore::TRowKind Kind) {
@@ -38,21 +36,11 @@ void TEditorScreenStrings::MarkStale(int Row) {
 
 bool TEditorScreenStrings::StateEquals(int Row, const textstore::TRowAttributeData& Data) const {
   // The 8-bit fields keep the low bits of what is stored.
-  return PrevRowKind(Row) == Data.PrevRowKind && BracketIndex(Row) == Data.BracketIndex &&
-         Reserved1(Row) == (Data.Reserved1 & 0xFF) && RemainLen(Row) == (Data.RemainLen & 0xFF) &&
-         Reserved2(Row) == (Data.Reserved2 & 0xFF) && PendingKind(Row) == Data.PendingKind &&
-         Reserved3(Row) == Data.Reserved3 && RowData(Row) == Data.RowData.view();
-}
-
-void TEditorScreenStrings::StoreState(int Row, const textstore::TRowAttributeData& Data) {
-  SetPrevRowKind(Row, Data.PrevRowKind);
-  SetBracketIndex(Row, Data.BracketIndex);
-  SetReserved1(Row, Data.Reserved1);
-  SetRemainLen(Row, Data.RemainLen);
-  SetReserved2(Row, Data.Reserved2);
-  SetPendingKind(Row, Data.PendingKind);
-  SetReserved3(Row, Data.Reserved3);
-  SetRowData(Row, Data.RowData);
+  const textstore::TRowAttributeData stored = RowState(Row);
+  return stored.PrevRowKind == Data.PrevRowKind && stored.BracketIndex == Data.BracketIndex &&
+         stored.Reserved1 == (Data.Reserved1 & 0xFF) && stored.RemainLen == (Data.RemainLen & 0xFF) &&
+         stored.Reserved2 == (Data.Reserved2 & 0xFF) && stored.PendingKind == Data.PendingKind &&
+         stored.Reserved3 == Data.Reserved3 && stored.RowData == Data.RowData.view();
 }
 
 void TEditorScreenStrings::RescanAll() {
@@ -73,7 +61,7 @@ void TEditorScreenStrings::ScanFromTop() {
   textstore::TRowAttributeData data;
   for (int row = 0; row <= last; ++row) {
     data.RowKind = RowKind(row);
-    StoreState(row, data);
+    SetRowState(row, data);
     parser->ParseRow(row, *this, data);
     data.PrevRowKind = RowKind(row);
   }
@@ -112,7 +100,7 @@ int TEditorScreenStrings::RescanFrom(int Row, bool Notify) {
   for (; row <= last; ++row) {
     data.RowKind = RowKind(row);
     if (StateEquals(row, data)) return changed;  // the rest still follows from here
-    StoreState(row, data);
+    SetRowState(row, data);
     ++changed;
     if (Notify) {
       for (TEditorHost* editor : editors_) editor->RowStateChanged(row);

@@ -19,7 +19,9 @@ inline size_t CharSize(std::string_view s, size_t i) {
 // Raw bytes equal to `ch` among the first min(length, limit) bytes; trail bytes count too.
 std::ptrdiff_t CountChar(std::string_view s, char ch, std::ptrdiff_t limit);
 
-// Byte `i` starts a double-byte character (a lone lead byte at the end counts).
+// Byte `i` starts a double-byte character (a lone lead byte at the end counts). Both this and
+// IsTrailByteAt walk the characters from the start of `s`: linear in `i`, so never call them
+// per column of a row; walk the row once with a column cursor instead.
 bool IsLeadByteAt(std::string_view s, std::ptrdiff_t i);
 
 // Byte `i` is the second byte of a double-byte character.

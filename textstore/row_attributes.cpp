@@ -104,4 +104,35 @@ void TRowAttributeStringList::SetRowMarks(int Index, TRowMarks Value) {
   SetPackedExtra(Index, RowMarksBits::Write(PackedExtra(Index), static_cast<std::uint32_t>(Value)));
 }
 
+TRowAttributeData TRowAttributeStringList::RowState(int Index) const {
+  const std::uint32_t state = PackedState(Index);
+  const std::uint32_t extra = PackedExtra(Index);
+  TRowAttributeData data;
+  data.RowKind = static_cast<TRowKind>(RowKindBits::Read(state));
+  data.PrevRowKind = static_cast<TRowKind>(PrevRowKindBits::Read(state));
+  data.BracketIndex = static_cast<int>(BracketIndexBits::Read(state)) - 2;
+  data.Reserved1 = static_cast<int>(Reserved1Bits::Read(state));
+  data.RemainLen = static_cast<int>(RemainLenBits::Read(state));
+  data.Reserved2 = static_cast<int>(Reserved2Bits::Read(state));
+  data.PendingKind = static_cast<std::uint8_t>(PendingKindBits::Read(extra));
+  data.Reserved3 = static_cast<std::uint8_t>(Reserved3Bits::Read(extra));
+  data.RowData = RowData(Index);
+  return data;
+}
+
+void TRowAttributeStringList::SetRowState(int Index, const TRowAttributeData& State) {
+  std::uint32_t state = PackedState(Index);
+  state = PrevRowKindBits::Write(state, State.PrevRowKind);
+  state = BracketIndexBits::Write(state, static_cast<std::uint32_t>(State.BracketIndex + 2));
+  state = Reserved1Bits::Write(state, static_cast<std::uint32_t>(State.Reserved1));
+  state = RemainLenBits::Write(state, static_cast<std::uint32_t>(State.RemainLen));
+  state = Reserved2Bits::Write(state, static_cast<std::uint32_t>(State.Reserved2));
+  SetPackedState(Index, state);
+  std::uint32_t extra = PackedExtra(Index);
+  extra = PendingKindBits::Write(extra, State.PendingKind);
+  extra = Reserved3Bits::Write(extra, State.Reserved3);
+  SetPackedExtra(Index, extra);
+  if (RowData(Index) != State.RowData.view()) SetRowData(Index, State.RowData);
+}
+
 }  // namespace textstore

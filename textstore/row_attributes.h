@@ -64,6 +64,11 @@ class TRowAttributeStringList : public TheStringList {
   void SetReserved3(int Index, int Value);
   TRowMarks RowMarks(int Index) const;
   void SetRowMarks(int Index, TRowMarks Value);
+
+  // The whole scan state of a row at once, as the fields above read it.
+  TRowAttributeData RowState(int Index) const;
+  // Stores every scan field of State; the row's own kind and marks stay.
+  void SetRowState(int Index, const TRowAttributeData& State);
 };
 
 // The row list the wrap routine and the screen rows build on; it adds nothing.

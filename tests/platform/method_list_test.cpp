@@ -101,5 +101,24 @@ TEST(TNotifyEventList, ListenersMayLeaveDuringTheCalls) {
   EXPECT_EQ(log, "b");
 }
 
+TEST(TNotifyRegistration, ListensForItsLifeOnly) {
+  TFountainStandIn owner;
+  TNotifyEventList events(&owner);
+  std::string log;
+  Listener a(log, 'a');
+  {
+    TNotifyRegistration outer;
+    {
+      TNotifyRegistration inner(events, a.Event());
+      events.Changed();
+      outer = std::move(inner);  // the move hands the place on, it does not remove it
+    }
+    events.Changed();
+  }
+  events.Changed();
+  EXPECT_EQ(log, "aa");
+  EXPECT_EQ(events.List().Count(), 0);
+}
+
 }  // namespace
 }  // namespace platform

@@ -13,29 +13,20 @@
 
 namespace rows::testing {
 
-class FakeEditorHost : public TEditorHost {
+class FakeEditorHost : public TNullEditorHost {
  public:
   // Attaches itself to Rows, or to a new row list.
-  explicit FakeEditorHost(TEditorScreenStrings* Rows = NewScreenStrings()) : rows_(Rows) {
-    rows_->AttachEditor(this);
-  }
-  FakeEditorHost(const FakeEditorHost&) = delete;
-  FakeEditorHost& operator=(const FakeEditorHost&) = delete;
-  ~FakeEditorHost() override { rows_->DetachEditor(this); }
+  explicit FakeEditorHost(std::shared_ptr<TEditorScreenStrings> Rows = NewScreenStrings())
+      : TNullEditorHost(std::move(Rows)) {}
 
-  TEditorScreenStrings& ScreenStrings() override { return *rows_; }
   bool Loading() const override { return loading; }
-  bool Destroying() const override { return false; }
   bool Focused() const override { return focused; }
-  int RowHeight() const override { return 16; }
-  int ScreenHeight() const override { return 16 * screenRows; }
+  int ScreenRows() const override { return screenRows; }
   int TopRow() const override { return topRow; }
   int CaretRow() const override { return caretRow; }
   int CaretCol() const override { return caretCol; }
   bool InitBracketsFull() const override { return initBracketsFull; }
   fountain::TFountain* ActiveFountain() const override { return fountain.get(); }
-  int TabSpaceCount() const override { return 8; }
-  const textstore::ByteSet& WordDelimiters() const override { return delimiters_; }
 
   void ClearSelection() override { ++selectionClears; }
   void BeginEdit() override { ++editDepth; }
@@ -45,7 +36,7 @@ class FakeEditorHost : public TEditorHost {
   void SetCaretCol(int Col) override { caretCol = Col; }
   void SetTopRow(int Row) override { topRow = Row; }
   void RefreshScreen() override { ++refreshes; }
-  void RowsChanged() override { changes.push_back(rows_->ChangeRecord()); }
+  void RowsChanged() override { changes.push_back(ScreenStrings().ChangeRecord()); }
   void RowStateChanged(int Row) override { stateChanges.push_back(Row); }
   void LinesUpdating(bool Updating) override { linesUpdating = Updating; }
 
@@ -68,10 +59,6 @@ class FakeEditorHost : public TEditorHost {
   std::pair<int, int> caretOffset{-1, -1};
   std::vector<TChangeRecord> changes;  // the change record at each notice
   std::vector<int> stateChanges;
-
- private:
-  TEditorScreenStrings* rows_;
-  textstore::ByteSet delimiters_ = textstore::DefaultWordDelimiters();
 };
 
 // The rows, each followed by its kind: '$' line end, '~' wrapped, '.' text end.

@@ -378,5 +378,26 @@ TEST_F(ScreenStringsTest, LinesStreamAsOneStringPerLine) {
   EXPECT_TRUE(inherited.Bytes().empty());
 }
 
+// A view that lets go of the rows while it hears of a change: the list and the other views
+// stay valid until the notice is over.
+class LeavingHost : public TNullEditorHost {
+ public:
+  explicit LeavingHost(std::shared_ptr<TEditorScreenStrings> Rows)
+      : TNullEditorHost(std::move(Rows)) {}
+  void RowsChanged() override { other.reset(); }
+  std::unique_ptr<FakeEditorHost> other;
+};
+
+TEST(ScreenStringsOwnership, AViewMayLeaveDuringAChangeNotice) {
+  auto leaving = std::make_unique<LeavingHost>(NewScreenStrings());
+  leaving->other = std::make_unique<FakeEditorHost>(leaving->ScreenStrings().shared_from_this());
+  std::weak_ptr<TEditorScreenStrings> list = leaving->ScreenStrings().shared_from_this();
+  TEditorStrings{*leaving}.SetTextStr("a\r\nb");
+  EXPECT_EQ(leaving->other, nullptr);
+  EXPECT_EQ(list.lock()->Count(), 2);
+  leaving.reset();
+  EXPECT_TRUE(list.expired());  // the last holder freed it
+}
+
 }  // namespace
 }  // namespace rows

@@ -113,7 +113,7 @@ TEST_F(UndoTest, ANewEditEmptiesTheRedoList) {
 }
 
 TEST_F(UndoTest, RecordsTheFocusedView) {
-  FakeEditorHost second(&rows);
+  FakeEditorHost second(rows.shared_from_this());
   second.focused = true;
   lines.SetTextStr("a\r\nb\r\n");
   second.caretRow = 1;

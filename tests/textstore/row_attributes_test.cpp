@@ -90,3 +90,35 @@ TEST(TRowAttributeStringList, NewRowsAndBracketIndexEncoding) {
 
 }  // namespace
 }  // namespace textstore
+
+namespace textstore {
+namespace {
+
+TEST(TRowAttributeStringList, RowStateMovesAsAWholeAndKeepsKindAndMarks) {
+  TRowAttributeStringList list;
+  list.Add(ByteString("row"));
+  list.SetRowKind(0, rkTextEnd);
+  list.SetRowMarks(0, 0x88);
+  TRowAttributeData state;
+  state.RowKind = rkWrapped;  // the row's own kind is not scan state
+  state.PrevRowKind = rkWrapped;
+  state.BracketIndex = 5;
+  state.RemainLen = 300;  // keeps its low 8 bits, as the single setter does
+  state.PendingKind = 22;
+  state.Reserved3 = 7;
+  state.RowData = ByteString("carry");
+  list.SetRowState(0, state);
+
+  const TRowAttributeData back = list.RowState(0);
+  EXPECT_EQ(back.RowKind, rkTextEnd);
+  EXPECT_EQ(list.RowMarks(0), 0x88);
+  EXPECT_EQ(back.PrevRowKind, rkWrapped);
+  EXPECT_EQ(back.BracketIndex, 5);
+  EXPECT_EQ(back.RemainLen, 44);
+  EXPECT_EQ(back.PendingKind, 22);
+  EXPECT_EQ(back.Reserved3, 7);
+  EXPECT_EQ(back.RowData, "carry");
+}
+
+}  // namespace
+}  // namespace textstore
