@@ -19,6 +19,7 @@ void InstallFontSubstitutions() {
     const char* name;
     const QStringList& substitutes;
   } table[] = {
+      {"FixedSys", fixed},  // the text view's default face
       {"ＭＳ ゴシック", fixed},
       {"MS Gothic", fixed},
       {"ＭＳ 明朝", fixed},
