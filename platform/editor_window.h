@@ -70,6 +70,8 @@ class TEditorWindow {
   virtual TSize Size() const = 0;
   // Width of a vertical scroll bar and height of a horizontal one, from the style.
   virtual int ScrollBarExtent() const = 0;
+  // Pixel height of the display the window is on (0 when unknown).
+  virtual int ScreenHeight() const = 0;
 
   virtual void Invalidate(const TRect& rect) = 0;
   virtual void InvalidateAll() = 0;

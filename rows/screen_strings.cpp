@@ -113,6 +113,10 @@ void TEditorScreenStrings::SetWordWrap(bool Value) {
 
 void TEditorScreenStrings::OptionChanged(platform::TObject* /*Sender*/) {
   wrapper_.SetOptions(wrapOption_->Values());
+  ColumnRulesChanged();
+}
+
+void TEditorScreenStrings::ColumnRulesChanged() {
   if (!wordWrap_ || OwnerLoading()) return;
   Relayout(true);
 }

@@ -108,6 +108,9 @@ class TEditorScreenStrings : public textstore::TEditorStringList,
   // their lines.
   void WrapAll();
   void UnwrapAll();
+  // The owner's column rules (its tab width) changed: with word wrap on the rows are cut
+  // anew, as after a change of the wrap option.
+  void ColumnRulesChanged();
 
   // Marks every row unscanned and scans from the first row: all rows with InitBracketsFull,
   // else up to two screen heights past the top row.

@@ -1,0 +1,336 @@
+#pragma once
+// TEditor: the text view control. It holds the text as logical lines (Lines) over a shared
+// screen-row list, shows it on a fixed grid of rows and columns, keeps a caret and a scroll
+// position and colours tokens through the fountain in force. It is plain C++: it draws and
+// scrolls through a TEditorWindow, which a Qt widget implements on screen and a fake window in
+// tests. Until a window is attached every metric, scrolling and caret operation does nothing.
+//
+// The code is split by concern: editor.cpp (creation, properties), editor_rows_host.cpp (the
+// view the row list talks to), editor_scroll.cpp (metrics, scroll ranges, scrolling,
+// positions), editor_caret_rules.cpp (caret rows and columns), editor_changes.cpp (change and
+// option notices), editor_messages.cpp (the edit-control messages), editor_paint.cpp.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "editor/editor_bars.h"
+#include "editor/editor_caret.h"
+#include "editor/editor_margin.h"
+#include "editor/editor_marks.h"
+#include "editor/editor_speed.h"
+#include "editor/editor_view_info.h"
+#include "fountain/fountain.h"
+#include "platform/colors.h"
+#include "platform/component.h"
+#include "platform/editor_window.h"
+#include "platform/font.h"
+#include "platform/method.h"
+#include "platform/notify_event_list.h"
+#include "platform/string_list.h"
+#include "rows/editor_strings.h"
+#include "rows/screen_strings.h"
+
+namespace editor {
+
+enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+enum TEditorHitStyle : std::uint8_t { hsSelect, hsDraw, hsCaret };
+
+// OnDrawLine: once per painted piece of a row (its text, where it was drawn, its row index and
+// rectangle, and whether it is a selected piece).
+using TDrawLineEvent =
+    platform::Method<void(platform::TObject* Sender, const platform::ByteString& LineStr, int X,
+                          int Y, int Index, const platform::TRect& ARect, bool Selected)>;
+using TSelectionChangeEvent = platform::Method<void(platform::TObject* Sender, bool Selected)>;
+
+// The highest column the view scrolls to; the caret may stand one or two further.
+inline constexpr int kColLimit = 1000;
+
+class TEditor : public platform::TComponent, public platform::TWindowClient {
+ public:
+  TEditor(Key key, platform::TComponent* Owner);
+  ~TEditor() override;
+
+  // --- The window -------------------------------------------------------------------------
+  // Attaches the window (nullptr detaches it; do so before either goes away). Attaching runs
+  // the window-creation steps: metrics, scroll bars, ranges.
+  void SetWindow(platform::TEditorWindow* Window);
+  platform::TEditorWindow* Window() const { return window_; }
+  bool HandleAllocated() const { return window_ != nullptr; }
+  // Outer size: the window's, or the design size (185 x 89) without one.
+  int Width() const;
+  int Height() const;
+
+  // TWindowClient
+  void Paint(platform::TCanvas& Canvas, const platform::TRect& Dirty) override;
+  void Resized() override;
+  void ScrollBarAction(platform::TScrollAxis Axis, int Code, int Pos) override;
+  void FocusChanged(bool Focused) override;
+
+  // --- Published properties ---------------------------------------------------------------
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle Value);
+  TEditorCaret& Caret() { return *caret_; }
+  void SetCaret(const TEditorCaret& Value) { caret_->Assign(Value); }
+  platform::TColor Color() const { return color_; }
+  void SetColor(platform::TColor Value);
+  platform::TFont& Font() { return *font_; }
+  void SetFont(const platform::TFont& Value) { font_->Assign(Value); }
+  // The fountain in use when set; referenced, not owned (dropped when it is freed).
+  fountain::TFountain* Fountain() const { return fountain_; }
+  void SetFountain(fountain::TFountain* Value);
+  TEditorHitStyle HitStyle() const { return hitStyle_; }
+  void SetHitStyle(TEditorHitStyle Value);
+  TEditorImagebar& Imagebar() { return *imagebar_; }
+  void SetImagebar(const TEditorImagebar& Value) { imagebar_->Assign(Value); }
+  TEditorLeftbar& Leftbar() { return *leftbar_; }
+  void SetLeftbar(const TEditorLeftbar& Value) { leftbar_->Assign(Value); }
+  rows::TEditorStrings& Lines() { return *lines_; }
+  void SetLines(const platform::TStrings& Value) { lines_->Assign(Value); }
+  TEditorMargin& Margin() { return *margin_; }
+  void SetMargin(const TEditorMargin& Value) { margin_->Assign(Value); }
+  TEditorMarks& Marks() { return *marks_; }
+  void SetMarks(const TEditorMarks& Value) { marks_->Assign(Value); }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool Value);
+  // The reserved words of View's fountain.
+  const platform::TStringList& ReserveWordList() const;
+  void SetReserveWordList(const platform::TStrings& Value);
+  TEditorRuler& Ruler() { return *ruler_; }
+  void SetRuler(const TEditorRuler& Value) { ruler_->Assign(Value); }
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle Value);
+  TEditorSpeed& Speed() { return *speed_; }
+  void SetSpeed(const TEditorSpeed& Value) { speed_->Assign(Value); }
+  int UndoListMax() const;
+  void SetUndoListMax(int Value);  // below 64 stores 64
+  TEditorViewInfo& View() { return *view_; }
+  void SetView(const TEditorViewInfo& Value);
+  bool WantReturns() const { return wantReturns_; }
+  void SetWantReturns(bool Value) { wantReturns_ = Value; }
+  bool WantTabs() const { return wantTabs_; }
+  void SetWantTabs(bool Value) { wantTabs_ = Value; }
+  bool WordWrap() const { return screen_->WordWrap(); }
+  void SetWordWrap(bool Value) { screen_->SetWordWrap(Value); }
+  textstore::TEditorWrapOption& WrapOption() { return screen_->WrapOption(); }
+  void SetWrapOption(const textstore::TEditorWrapOption& Value) { WrapOption().Assign(Value); }
+
+  // --- Events -----------------------------------------------------------------------------
+  platform::TNotifyEvent OnCaretMoved;
+  platform::TNotifyEvent OnChange;
+  TDrawLineEvent OnDrawLine;
+  TSelectionChangeEvent OnSelectionChange;
+  platform::TNotifyEvent OnSelectionModeChange;
+  platform::TNotifyEvent OnTopColChange;
+  platform::TNotifyEvent OnTopRowChange;
+
+  // --- State ------------------------------------------------------------------------------
+  int Row() const { return row_; }
+  int Col() const { return col_; }
+  int TopRow() const { return topRow_; }
+  int TopCol() const { return topCol_; }
+  int VisibleRowCount() const { return visibleRowCount_; }
+  int VisibleColCount() const { return visibleColCount_; }
+  int ColWidth() const { return colWidth_; }
+  int FontHeight() const { return fontHeight_; }
+  int MaxTopRow() const { return maxTopRow_; }
+  int HorzOffset() const { return horzOffset_; }
+  bool Modified() const { return modified_; }
+  void SetModified(bool Value) { modified_ = Value; }
+  bool KeyRepeat() const { return keyRepeat_; }
+  void SetKeyRepeat(bool Value) { keyRepeat_ = Value; }
+  bool SlantedFont() const { return slantedFont_; }
+  // Derived metrics (pixels).
+  int RowHeight() const;
+  int TextTop() const;
+  int TextLeft() const;
+  int ImagebarWidth() const;
+  int LeftbarWidth() const { return leftbarWidth_; }
+  int RulerHeight() const;
+  // The area the view paints: the outer size less the scroll bars shown (and the border).
+  platform::TRect ClientRect() const;
+  const textstore::ByteSet& WordDelimiters() const { return wordDelimiters_; }
+  // The fountain that tokenises: Fountain when set, else View's.
+  fountain::TFountain& ActiveFountain() const;
+  rows::TEditorScreenStrings& ScreenStrings() const { return *screen_; }
+  int RowCount() const { return screen_->Count(); }
+
+  // --- Scrolling --------------------------------------------------------------------------
+  void SetTopRow(int Value);
+  void SetTopCol(int Value);
+  // Moves the view by N rows, the caret keeping its place on screen (the page keys).
+  void ScrollRows(int N);
+  // The page keys' move: (VisibleRowCount - 1) div 2 x the speed, up (-1) or down (+1).
+  void PageScroll(int Direction);
+  // Brings the caret into view by the caret-move rule, or by thirds (the edit-control
+  // message's rule).
+  void ScrollCaret();
+  void ScrollCaretByThirds();
+
+  // --- Positions --------------------------------------------------------------------------
+  // Row and column of a client point; Snap rounds to the nearer cell edge. The row is not
+  // limited to the text.
+  void PosToRowCol(int X, int Y, int& ARow, int& ACol, bool Snap) const;
+  platform::TPoint CaretPos() const;
+  // Pixel rectangle of a visible row (text left to the width, FontHeight high).
+  platform::TRect RowRect(int ARow) const;
+
+  // --- Caret ------------------------------------------------------------------------------
+  // Caret row: clamped to the rows (the place after a final line break included), then the
+  // column rules of a vertical move.
+  void SetRow(int Value);
+  // Caret column: 0 ... 1001, then the column rules of a horizontal move.
+  void SetCol(int Value);
+  void SetRowCol(int ARow, int ACol);
+  // Nesting: the first hide hides the caret, the show that ends the nesting shows it again.
+  void CaretHide();
+  void CaretShow();
+  // Shape, scroll into view, position, show.
+  void UpdateCaret();
+  bool CaretShown() const { return caretShown_; }
+  // The column map of a row (empty outside the rows), by the view's column rules.
+  std::string RowColumnMap(int ARow) const;
+  // Column where End puts the caret on a row: the length of its column map.
+  int RowEndCol(int ARow) const;
+
+  // --- Edit-control messages --------------------------------------------------------------
+  // The platform's multi-line edit messages with their numbers (see editor_messages.h).
+  // Unknown messages answer 0.
+  std::intptr_t Perform(unsigned Msg, std::uintptr_t WParam, std::intptr_t LParam);
+
+  // --- Operations the messages and views share --------------------------------------------
+  bool CanUndo() const;
+  void Undo();
+  bool CanRedo() const;
+  void Redo();
+  void EmptyUndoBuffer();
+  // Shows the text of Other: drops this view's row list and shares Other's.
+  void ShareScreenStrings(TEditor& Other);
+  // Loading from a form finished: wrap, refresh, Modified cleared.
+  void Loaded();
+  // The option-change handler of every option object and of the fountain in force.
+  void OptionChanged(platform::TObject* Sender);
+
+ protected:
+  void Create() override;
+  void Notification(platform::TComponent* Component) override;
+
+  // Factories, so that a descendant can substitute its own classes.
+  virtual std::unique_ptr<TEditorCaret> CreateEditorCaret();
+  virtual std::unique_ptr<TEditorImagebar> CreateEditorImagebar();
+  virtual std::unique_ptr<TEditorLeftbar> CreateEditorLeftbar();
+  virtual std::unique_ptr<TEditorMarks> CreateEditorMarks();
+  virtual std::unique_ptr<TEditorMargin> CreateEditorMargin();
+  virtual std::unique_ptr<TEditorRuler> CreateEditorRuler();
+  virtual std::unique_ptr<TEditorSpeed> CreateEditorSpeed();
+  virtual std::shared_ptr<rows::TEditorScreenStrings> CreateScreenStrings();
+  virtual std::unique_ptr<rows::TEditorStrings> CreateEditorStrings();
+  virtual std::unique_ptr<TEditorViewInfo> CreateViewInfo();
+  // The word delimiters, filled at creation.
+  virtual void InitWordDelimiters(textstore::ByteSet& Delimiters);
+
+  // Event dispatchers.
+  virtual void DoCaretMoved();
+  virtual void DoChange();
+  virtual void DoTopColChange();
+  virtual void DoTopRowChange();
+
+ private:
+  class RowsHost;
+  friend class RowsHost;
+
+  // editor_scroll.cpp
+  void InitWindow();
+  void RecalcMetrics();
+  void RecalcScrollRanges();
+  void ApplyScrollBarVisibility();
+  // Digits of the line-number bar and its width; true when the digit count changed.
+  bool CalcLineNumberDigits();
+  void CalcLeftbarWidth();
+  // Scrolls the pixels of the text rows (or columns) and paints the exposed band at once.
+  void ScrollPixels(int Dx, int Dy, const platform::TRect& Area);
+  void InvalidateRows(int First, int Last);
+  void RepaintAll();
+  void ScrollBarMessage(platform::TScrollAxis Axis, int Code, int Pos);
+  void MoveImeWindow();
+  // editor_changes.cpp
+  void RowsChanged();
+  void RefreshChangedRows();
+  void RefreshScreen();
+  // editor_caret_rules.cpp
+  void ApplyColumnRules(int Direction, bool Vertical);
+  void Remember(bool Vertical, int Value);
+  bool CaretInView() const;
+  void CreateCaretShape();
+  void SetCaretScreenPos();
+  void ShowCaretIfAllowed();
+  // editor.cpp
+  textstore::ColumnRules Rules() const;
+  void AttachRows(std::shared_ptr<rows::TEditorScreenStrings> Rows);
+  void DetachRows();
+  platform::TNotifyEvent OptionHandler() { return {this, &TEditor::OptionChanged}; }
+  void FontChanged(platform::TObject* Sender);
+  void SubscribeFountain(fountain::TFountain* Value);
+
+  platform::TEditorWindow* window_ = nullptr;
+  TBorderStyle borderStyle_ = bsSingle;
+  platform::TColor color_ = platform::clWhite;
+  std::unique_ptr<platform::TFont> font_;
+  fountain::TFountain* fountain_ = nullptr;
+  platform::TNotifyRegistration fountainListener_;
+  TEditorHitStyle hitStyle_ = hsSelect;
+  bool readOnly_ = false;
+  TScrollStyle scrollBars_ = ssNone;
+  bool wantReturns_ = true;
+  bool wantTabs_ = true;
+
+  std::unique_ptr<RowsHost> rowsHost_;
+  std::shared_ptr<rows::TEditorScreenStrings> screen_;
+  std::unique_ptr<rows::TEditorStrings> lines_;
+  std::unique_ptr<TEditorViewInfo> view_;
+  std::unique_ptr<TEditorCaret> caret_;
+  std::unique_ptr<TEditorMarks> marks_;
+  std::unique_ptr<TEditorMargin> margin_;
+  std::unique_ptr<TEditorImagebar> imagebar_;
+  std::unique_ptr<TEditorLeftbar> leftbar_;
+  std::unique_ptr<TEditorRuler> ruler_;
+  std::unique_ptr<TEditorSpeed> speed_;
+  textstore::ByteSet wordDelimiters_;
+
+  int row_ = 0;
+  int col_ = 0;
+  int topRow_ = 0;
+  int topCol_ = 0;
+  int visibleRowCount_ = 1;
+  int visibleColCount_ = 0;
+  int colWidth_ = 8;
+  int fontHeight_ = 16;
+  int maxTopRow_ = 0;
+  int horzOffset_ = 0;
+  int leftbarDigits_ = 4;
+  // The tab width the rows were last laid out with.
+  int tabSpaceCount_ = 8;
+  int leftbarWidth_ = 0;
+  platform::TFontHandle fontHandle_;
+  bool modified_ = false;
+  bool keyRepeat_ = false;
+  bool slantedFont_ = false;
+  bool destroying_ = false;
+  bool loading_ = false;
+  // Lines runs a batch of operations: nothing is painted until it ends.
+  bool linesUpdating_ = false;
+  // Caret bookkeeping.
+  int caretHideCount_ = 0;
+  bool caretShown_ = false;
+  bool caretCreated_ = false;
+  int rememberedCol_ = 0;
+  bool rememberedValid_ = false;
+  int deferCaret_ = 0;
+  // The left button is held on the control (the column rules remember differently then).
+  bool leftButtonDown_ = false;
+  // A vertical move by the keyboard (FreeRow lets the caret stay past the row end then).
+  bool keyboardVerticalMove_ = false;
+};
+
+}  // namespace editor
