@@ -55,6 +55,8 @@ EListError::EListError() : Exception("リストのインデックスが範囲を
 
 EReadError::EReadError() : Exception("ストリームの読み込みエラー") {}
 
+EOutOfMemory::EOutOfMemory() : Exception("メモリが不足しています") {}
+
 EIniFileException::EIniFileException(std::string_view path)
     : Exception(FormatMessage("%s に書き込めません", {DisplayPath(path)})) {}
 

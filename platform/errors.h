@@ -42,6 +42,13 @@ class EReadError : public Exception {
   EReadError();
 };
 
+// Memory that could not be had. The standard library says std::bad_alloc; every place that
+// reports errors shows this instead, so the user reads what happened in the program's language.
+class EOutOfMemory : public Exception {
+ public:
+  EOutOfMemory();
+};
+
 // A settings write the system refused. `path` is the operating system's bytes.
 class EIniFileException : public Exception {
  public:

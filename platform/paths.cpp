@@ -5,11 +5,65 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/errors.h"
 
 namespace platform {
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::string ReadFile(const std::string& path, bool stopAtNul) {
+  // Non-blocking, so that opening a FIFO returns at once; O_NOCTTY, so that a terminal named
+  // by mistake does not become ours before it is refused.
+  FileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.Get() < 0) throw EFOpenError(path);
+  struct stat st;
+  if (fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+      static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
+    throw EFOpenError(path);
+  }
+  std::string data;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = read(fd.Get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw EFOpenError(path);
+    }
+    if (n == 0) break;
+    size_t count = static_cast<size_t>(n);
+    const void* nul = stopAtNul ? std::memchr(buffer, '\0', count) : nullptr;
+    if (nul) count = static_cast<size_t>(static_cast<const char*>(nul) - buffer);
+    // The file may have grown since fstat.
+    if (data.size() + count > kMaxFileSize) throw EFOpenError(path);
+    // The whole file's memory is asked for only once the first piece is read: a text that
+    // ends early, as in a large sparse file that begins with a NUL, never needs it.
+    if (!nul && data.capacity() < static_cast<size_t>(st.st_size)) {
+      data.reserve(static_cast<size_t>(st.st_size));
+    }
+    data.append(buffer, count);
+    if (nul) break;
+  }
+  return data;
+}
+
+}  // namespace
 
 std::string ExePath() {
   std::vector<char> buffer(4096);
@@ -46,26 +100,8 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EFOpenError(path);
-  std::string data;
-  struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) data.reserve(static_cast<size_t>(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n > 0) {
-      data.append(buffer, static_cast<size_t>(n));
-    } else if (n == 0) {
-      break;
-    } else if (errno != EINTR) {
-      close(fd);
-      throw EFOpenError(path);  // a folder, or an unreadable device
-    }
-  }
-  close(fd);
-  return data;
-}
+std::string ReadFileBytes(const std::string& path) { return ReadFile(path, false); }
+
+std::string ReadTextBytes(const std::string& path) { return ReadFile(path, true); }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // File names as the operating system's bytes: never decoded except for display.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,17 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext);
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::string& path);
 
-// Reads a whole file as bytes; throws EFOpenError when it cannot be opened or read.
+// The largest file that is read: the text model counts offsets in 32-bit signed integers.
+inline constexpr std::size_t kMaxFileSize = 0x7FFFFFFF;
+
+// Reads a whole file as bytes. Only a regular file is read: it is opened without blocking and
+// its type is checked on the open descriptor, so a FIFO without a writer never hangs the reader
+// and a device never floods it. Throws EFOpenError when the file cannot be opened or read, is
+// no regular file, or holds more than kMaxFileSize bytes.
 std::string ReadFileBytes(const std::string& path);
+
+// As ReadFileBytes, but a text ends at its first NUL byte: reading stops there, and what
+// follows is never read.
+std::string ReadTextBytes(const std::string& path);
 
 }  // namespace platform

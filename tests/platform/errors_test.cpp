@@ -15,6 +15,7 @@ TEST(Errors, MessagesCarryTheirArgumentsForDisplay) {
   EXPECT_STREQ(EConvertError::CannotAssign("TFont", "TEditorCaret").what(),
                "TFont を TEditorCaret に代入することはできません");
   EXPECT_STREQ(EListError().what(), "リストのインデックスが範囲を超えています");
+  EXPECT_STREQ(EOutOfMemory().what(), "メモリが不足しています");
   EXPECT_STREQ(EIniFileException("/x/quillet.ini").what(), "/x/quillet.ini に書き込めません");
   EXPECT_STREQ(ERegistryException("FontFace").what(), "'FontFace' のデータ型が不正です");
 }
