@@ -256,8 +256,11 @@ std::ptrdiff_t Search::Skippable(std::ptrdiff_t at) const {
 bool SearchText(std::string_view text, TSearchPosition& position, std::string_view pattern,
                 TSearchOptions options, const ByteSet& wordDelimiters) {
   if (text.empty() || pattern.empty()) return false;
-  if (position.Start < 0 || position.Start > static_cast<std::ptrdiff_t>(text.size()) ||
-      position.Length < 0) {
+  const auto size = static_cast<std::ptrdiff_t>(text.size());
+  // Forward starts at Start + Length: compared as a difference, since the sum of two values
+  // from the caller may not fit.
+  if (position.Start < 0 || position.Start > size || position.Length < 0 ||
+      position.Length > size - position.Start) {
     return false;
   }
   return Search(text, pattern, options, wordDelimiters).Find(position);
