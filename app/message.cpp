@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/cp932.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
 #include "platform/strconv.h"
 
@@ -45,11 +46,26 @@ void ForEachLine(std::string_view text, F f) {
   }
 }
 
+std::string_view BeforeNul(std::string_view bytes) {
+  return bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+}
+
 }  // namespace
 
-MessageSource::MessageSource(std::string_view fileBytes) {
-  fileBytes = fileBytes.substr(0, std::min(fileBytes.size(), fileBytes.find('\0')));
-  text_.reserve(fileBytes.size() + fileBytes.size() / 32 + 2);
+size_t MessageSource::TextSize(std::string_view fileBytes) {
+  size_t size = 0;
+  ForEachLine(BeforeNul(fileBytes), [&size](std::string_view line) { size += line.size() + 2; });
+  return size;
+}
+
+MessageSource::MessageSource(std::string_view fileBytes)
+    : MessageSource(fileBytes, TextSize(fileBytes)) {}
+
+MessageSource::MessageSource(std::string_view fileBytes, size_t textSize) {
+  fileBytes = BeforeNul(fileBytes);
+  // Exactly the size needed: a file of lone CRs or LFs doubles, and growing by reallocation
+  // would need three times the text for a moment.
+  text_.reserve(textSize);
   ForEachLine(fileBytes, [this](std::string_view line) {
     text_.append(line);
     text_.append("\r\n");
@@ -76,7 +92,11 @@ std::string_view MessageSource::ViewText(ViewMode mode) const {
 }
 
 MessageSource ReadMessage(const std::string& path) {
-  return MessageSource(platform::ReadFileBytes(path));
+  std::string bytes = platform::ReadTextBytes(path);
+  // The text outgrows the file where lines end in a lone CR or LF.
+  size_t textSize = MessageSource::TextSize(bytes);
+  if (textSize > platform::kMaxFileSize) throw platform::EFOpenError(path);
+  return MessageSource(bytes, textSize);
 }
 
 HeaderValues ExtractHeaders(std::string_view headerPart) {

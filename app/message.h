@@ -39,6 +39,9 @@ class MessageSource {
   // CR LF whatever it ended in before (CR LF, CR or LF).
   explicit MessageSource(std::string_view fileBytes);
 
+  // The size of the text made from `fileBytes`, known before any of it is built.
+  static size_t TextSize(std::string_view fileBytes);
+
   const std::string& Text() const { return text_; }
 
   // 1-based position of the first CR LF CR LF, 0 when there is none.
@@ -52,11 +55,16 @@ class MessageSource {
   std::string_view ViewText(ViewMode mode) const;
 
  private:
+  friend MessageSource ReadMessage(const std::string& path);
+  MessageSource(std::string_view fileBytes, size_t textSize);
+
   std::string text_;
   size_t separator_;
 };
 
-// Reads the file at `path` (the operating system's bytes); throws EFOpenError.
+// Reads the file at `path` (the operating system's bytes) up to its first NUL. Throws
+// EFOpenError when it cannot be read (see platform::ReadTextBytes) or when its text, with every
+// line end made CR LF, would hold more than platform::kMaxFileSize bytes.
 MessageSource ReadMessage(const std::string& path);
 
 // The nine values from a header part: first bytes matched case-insensitively by ASCII rules

@@ -13,6 +13,7 @@ namespace quillet {
 namespace {
 
 using platform::cp932::FromUtf8;
+using namespace std::string_view_literals;
 
 TEST(MessageSource, EveryLineEndBecomesCrLf) {
   EXPECT_EQ(MessageSource("a\nb\rc\r\nd").Text(), "a\r\nb\r\nc\r\nd\r\n");
@@ -26,6 +27,15 @@ TEST(MessageSource, EveryLineEndBecomesCrLf) {
 TEST(MessageSource, NulEndsTheText) {
   EXPECT_EQ(MessageSource(std::string("ab\0cd\r\n", 7)).Text(), "ab\r\n");
   EXPECT_EQ(MessageSource(std::string("\0x", 2)).Text(), "");
+}
+
+TEST(MessageSource, TextSizeIsKnownBeforeTheText) {
+  for (std::string_view bytes :
+       {""sv, "a"sv, "\r"sv, "\n"sv, "\r\n"sv, "\r\r\n\n"sv, "a\rb\nc\r\nd"sv, "ab\0\r\r\r"sv,
+        "\0\n"sv}) {
+    EXPECT_EQ(MessageSource::TextSize(bytes), MessageSource(bytes).Text().size()) << bytes;
+  }
+  EXPECT_EQ(MessageSource::TextSize(std::string(1000, '\r')), 2000u);
 }
 
 TEST(MessageSource, LfOnlyFileMatchesTheCrLfFile) {
