@@ -70,10 +70,7 @@ void TfrmMain::FormCreate() {
   // failure is reported here so that the remaining steps still complete the window.
   messagePath_ = JoinArguments(args_);
   if (!messagePath_.empty()) {
-    platform::qt::Guard([this] {
-      txtMain->SetText(Load(ViewMode::Body));
-      SetCaptionFromSubject(headers_.Subject);
-    });
+    platform::qt::Guard([this] { Load(ViewMode::Body, true); });
   }
 
   // 12. The copy button shows its image only.
@@ -105,13 +102,18 @@ void TfrmMain::SetCaptionFromSubject(std::string_view subject) {
   setWindowTitle(platform::qt::ToQString(platform::qt::Application::Title()));
 }
 
-std::string TfrmMain::Load(ViewMode mode) {
+// Reads the message and shows it: header bar, view text, at start-up the caption, and in body
+// mode the stamp last. The priority only decorates the message: an X-Priority that does not
+// convert is reported once all of the message is shown, and no stamp is shown for it. A file
+// that cannot be read changes nothing but the view mode.
+void TfrmMain::Load(ViewMode mode, bool startUp) {
   viewMode_ = mode;
   LoadedMessage message = LoadMessage(messagePath_, mode);
   headers_ = std::move(message.headers);
   UpdateHeaderBar(mode);
+  txtMain->SetText(message.text);
+  if (startUp) SetCaptionFromSubject(headers_.Subject);
   if (mode == ViewMode::Body) UpdateStamp();
-  return std::move(message.text);
 }
 
 void TfrmMain::UpdateHeaderBar(ViewMode mode) {
@@ -132,6 +134,9 @@ void TfrmMain::UpdateHeaderBar(ViewMode mode) {
 }
 
 void TfrmMain::UpdateStamp() {
+  // No image until the new priority is known: the last message's stamp would be wrong.
+  shownStamp_ = -1;
+  imgKitte->setPixmap(QPixmap());
   int index = StampIndex(headers_);
   if (imgKitteList.Count() == 0) {
     for (int i = 0; i < kStampCount; ++i) imgKitteList.Add(resources::Stamp(i));
@@ -143,7 +148,7 @@ void TfrmMain::UpdateStamp() {
 
 void TfrmMain::ViewModeCommand(QAction* action, ViewMode mode) {
   for (QAction* each : {actViewMsg, actViewHead, actViewSrc}) each->setChecked(each == action);
-  txtMain->SetText(Load(mode));
+  Load(mode, false);
 }
 
 void TfrmMain::actViewMsgExecute() { ViewModeCommand(actViewMsg, ViewMode::Body); }

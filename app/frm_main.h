@@ -58,7 +58,7 @@ class TfrmMain : public QMainWindow {
   void LoadToolbarImages();
   void ApplyActionImages();
   void SetCaptionFromSubject(std::string_view subject);
-  std::string Load(ViewMode mode);
+  void Load(ViewMode mode, bool startUp);
   void UpdateHeaderBar(ViewMode mode);
   void UpdateStamp();
   void ViewModeCommand(QAction* action, ViewMode mode);

@@ -10,8 +10,11 @@
 
 #include <exception>
 #include <functional>
+#include <new>
 #include <string>
 #include <string_view>
+
+#include "platform/errors.h"
 
 class QWidget;
 
@@ -35,10 +38,13 @@ class Application {
 };
 
 // Runs `command`; any exception it throws is shown by the standard error box instead.
+// Running out of memory is shown as the platform's EOutOfMemory.
 template <class F>
 void Guard(F&& command) noexcept {
   try {
     command();
+  } catch (const std::bad_alloc&) {
+    Application::ShowException(EOutOfMemory());
   } catch (const std::exception& error) {
     Application::ShowException(error);
   } catch (...) {

@@ -1,1 +1,3 @@
 quillet_test(main_window_tests QT SOURCES frm_main_test.cpp LIBS quillet_app)
+# Replaces the global allocator to make allocations fail, so it runs in a program of its own.
+quillet_test(main_window_alloc_tests QT SOURCES frm_main_alloc_test.cpp LIBS quillet_app)
