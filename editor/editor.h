@@ -250,7 +250,9 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   void CalcLeftbarWidth();
   // Scrolls the pixels of the text rows (or columns) and paints the exposed band at once.
   void ScrollPixels(int Dx, int Dy, const platform::TRect& Area);
-  void InvalidateRows(int First, int Last);
+  // Rows First ... Last, clamped to the visible ones, the bars included; painted at once
+  // unless PaintNow is off (then whoever finishes the change paints).
+  void InvalidateRows(int First, int Last, bool PaintNow = true);
   void RepaintAll();
   void ScrollBarMessage(platform::TScrollAxis Axis, int Code, int Pos);
   void MoveImeWindow();

@@ -58,7 +58,8 @@ void TEditor::RowsHost::SetCaretOffset(int Row, int Offset) {
   editor_.SetRowCol(row, col);
 }
 
-void TEditor::RowsHost::RowStateChanged(int Row) { editor_.InvalidateRows(Row, Row); }
+// Reported row by row while an edit rescans: painted with the edit's own refresh at its end.
+void TEditor::RowsHost::RowStateChanged(int Row) { editor_.InvalidateRows(Row, Row, false); }
 
 void TEditor::RowsHost::LinesUpdating(bool Updating) { editor_.linesUpdating_ = Updating; }
 

@@ -152,7 +152,7 @@ platform::TRect TEditor::RowRect(int ARow) const {
   return {TextLeft(), top, ClientRect().Right, top + fontHeight_};
 }
 
-void TEditor::InvalidateRows(int First, int Last) {
+void TEditor::InvalidateRows(int First, int Last, bool PaintNow) {
   if (!HandleAllocated()) return;
   First = std::max(First, topRow_);
   Last = std::min(Last, topRow_ + visibleRowCount_);
@@ -161,7 +161,7 @@ void TEditor::InvalidateRows(int First, int Last) {
   const int top = TextTop() + RowHeight() * (First - topRow_);
   const int bottom = TextTop() + RowHeight() * (Last - topRow_ + 1);
   window_->Invalidate({0, top, client.Right, std::min(bottom, client.Bottom)});
-  if (!linesUpdating_) window_->Update();
+  if (PaintNow && !linesUpdating_) window_->Update();
 }
 
 void TEditor::ScrollPixels(int Dx, int Dy, const platform::TRect& Area) {
