@@ -1,10 +1,11 @@
 #include "app/message.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "platform/ascii.h"
 #include "platform/cp932.h"
 #include "platform/errors.h"
+#include "platform/line_breaks.h"
 #include "platform/paths.h"
 #include "platform/strconv.h"
 
@@ -13,38 +14,15 @@ namespace {
 
 constexpr std::string_view kSeparator = "\r\n\r\n";
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool StartsWithAsciiNoCase(std::string_view line, std::string_view name) {
   if (line.size() < name.size()) return false;
   for (size_t i = 0; i < name.size(); ++i) {
-    if (AsciiUpper(line[i]) != AsciiUpper(name[i])) return false;
+    if (platform::AsciiUpper(line[i]) != platform::AsciiUpper(name[i])) return false;
   }
   return true;
 }
 
-// Calls `f` for every line of `text`, split at CR LF, CR or LF; a line break at the very end
-// starts no further line. The next CR and the next LF are each found with memchr and kept until
-// passed, so long lines cost one vectorised search, not a test per byte.
-template <class F>
-void ForEachLine(std::string_view text, F f) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  auto next = [end](const char* from, char c) {
-    const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
-    return hit ? static_cast<const char*>(hit) : end;
-  };
-  const char* cr = next(p, '\r');
-  const char* lf = next(p, '\n');
-  while (p < end) {
-    const char* brk = std::min(cr, lf);
-    f(std::string_view(p, static_cast<size_t>(brk - p)));
-    if (brk == end) return;
-    p = brk + ((*brk == '\r' && brk + 1 < end && brk[1] == '\n') ? 2 : 1);
-    if (cr < p) cr = next(p, '\r');
-    if (lf < p) lf = next(p, '\n');
-  }
-}
+using platform::ForEachLine;
 
 std::string_view BeforeNul(std::string_view bytes) {
   return bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/ascii.h"
 #include "platform/cp932.h"
 
 namespace fountain::scan {
@@ -28,9 +29,7 @@ constexpr bool IsHexDigit(unsigned char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-constexpr unsigned char AsciiUpper(unsigned char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
+using platform::AsciiUpper;
 
 // Bytes of the character at p (not at the end of its text): 2 for a lead byte, except that a
 // lead byte right before NUL, CR or LF stands alone, so that no step goes over the end.

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "platform/ascii.h"
+
 namespace platform::cp932 {
 namespace {
 
@@ -61,8 +63,8 @@ std::string AnsiUpperCase(std::string_view text) {
     unsigned char c = static_cast<unsigned char>(out[i]);
     if (IsLeadByte(c)) {
       ++i;  // keep the trail byte as it is
-    } else if (c >= 'a' && c <= 'z') {
-      out[i] = static_cast<char>(c - 'a' + 'A');
+    } else {
+      out[i] = static_cast<char>(AsciiUpper(c));
     }
   }
   return out;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
 #include "platform/cp932.h"
+#include "platform/line_breaks.h"
 #include "platform/update_guard.h"
 
 namespace platform {
@@ -50,15 +52,7 @@ std::string TStrings::GetTextStr() const {
 void TStrings::SetTextStr(std::string_view Text) {
   UpdateGuard<TStrings> bracket(*this);
   Clear();
-  size_t pos = 0;
-  while (pos < Text.size()) {
-    size_t end = Text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = Text.size();
-    Add(Text.substr(pos, end - pos));
-    pos = end;
-    if (pos < Text.size() && Text[pos] == '\r') ++pos;
-    if (pos < Text.size() && Text[pos] == '\n') ++pos;
-  }
+  ForEachLine(Text, [this](std::string_view line) { Add(ByteString(line)); });
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
@@ -106,8 +100,8 @@ int CompareText(std::string_view S1, std::string_view S2) {
     auto a = static_cast<unsigned char>(S1[i]);
     auto b = static_cast<unsigned char>(S2[i]);
     if (!trail) {
-      if (a >= 'a' && a <= 'z') a = static_cast<unsigned char>(a - 'a' + 'A');
-      if (b >= 'a' && b <= 'z') b = static_cast<unsigned char>(b - 'a' + 'A');
+      a = AsciiUpper(a);
+      b = AsciiUpper(b);
     }
     if (a != b) return a < b ? -1 : 1;
     // Equal bytes so far: both strings are at the same character boundary.

@@ -5,21 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/line_breaks.h"
+
 namespace textstore {
 
-// Walks the lines of a text as SplitLines cuts them, without copying them. The text must
-// outlive the reader.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : text_(text), nextLf_(text.find('\n')) {}
-  // Sets `line` to the next line and steps past its break; false after the last line.
-  bool Next(std::string_view& line);
-
- private:
-  std::string_view text_;
-  size_t position_ = 0;
-  size_t nextLf_;  // the first LF at or after the last line's start, or npos
-};
+// The platform's one line rule; textstore code walks lines with it.
+using platform::LineReader;
 
 // The lines SplitLines finds in a non-empty `text` whose breaks are all LF or CR LF: one per
 // LF, and one more for a last line without a break. Lines ended by a lone CR come on top, so
