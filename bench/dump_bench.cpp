@@ -8,11 +8,46 @@
 #include <sstream>
 #include <string>
 
+#include "fountain/editor_fountain.h"
+#include "platform/component.h"
+#include "rows/editor_host.h"
+#include "rows/screen_strings.h"
 #include "tests/support/allocation_limit.h"
-#include "tests/tools/screen_model.h"
+#include "textstore/wrap_option.h"
 #include "tools/dump/dump.h"
 
 namespace {
+
+// The viewer's fountain, every row scanned at once, as quillet-dump --screen loads its rows.
+class ViewerHost : public rows::TNullEditorHost {
+ public:
+  using TNullEditorHost::TNullEditorHost;
+  bool Focused() const override { return true; }
+  fountain::TFountain* ActiveFountain() const override { return fountain_.get(); }
+
+ private:
+  std::unique_ptr<fountain::TEditorFountain> fountain_ = [] {
+    auto f = platform::NewComponent<fountain::TEditorFountain>(nullptr);
+    f->SetUrl(true);
+    f->SetMail(true);
+    return f;
+  }();
+};
+
+// The screen rows of `text` without the report, wrapped at `width` with the viewer's four
+// line-breaking rules: the model's own memory, to weigh the report's against.
+void LoadScreenModel(std::string_view text, int width) {
+  std::shared_ptr<rows::TEditorScreenStrings> rows = rows::NewScreenStrings();
+  ViewerHost host(rows);
+  textstore::TEditorWrapOption& option = rows->WrapOption();
+  option.SetFollowRetMark(true);
+  option.SetFollowPunctuation(true);
+  option.SetLeading(true);
+  option.SetWordBreak(true);
+  option.SetWrapByte(width);
+  rows->SetWordWrap(true);
+  rows->LoadText(text);
+}
 
 class NullBuffer : public std::streambuf {
  protected:
@@ -61,7 +96,7 @@ void BM_ScreenReportOfOneLine(benchmark::State& state, const char* unit) {
   TempMessage message(line);
   size_t before = testsupport::heapLive;
   testsupport::ResetHeapPeak();
-  testsupport::LoadScreenModel(line + "\r\n", 20);
+  LoadScreenModel(line + "\r\n", 20);
   const double model = static_cast<double>(testsupport::heapPeak - before);
   double report = 0;
   for (auto _ : state) {

@@ -6,24 +6,20 @@
 #include <malloc.h>
 
 #include <atomic>
-#include <cstddef>
 #include <cstdlib>
 #include <limits>
 #include <new>
 
 namespace testsupport {
 
-inline std::atomic<std::size_t> heapLive{0};
-inline std::atomic<std::size_t> heapPeak{0};
-inline std::atomic<std::size_t> failAllocationsFrom{std::numeric_limits<std::size_t>::max()};
+inline std::atomic<size_t> heapLive{0};
+inline std::atomic<size_t> heapPeak{0};
+inline std::atomic<size_t> failAllocationsFrom{std::numeric_limits<size_t>::max()};
 
 // While it lives, every single allocation of at least `bytes` throws std::bad_alloc.
-class FailLargeAllocations {
- public:
-  explicit FailLargeAllocations(std::size_t bytes) { failAllocationsFrom = bytes; }
-  ~FailLargeAllocations() { failAllocationsFrom = std::numeric_limits<std::size_t>::max(); }
-  FailLargeAllocations(const FailLargeAllocations&) = delete;
-  FailLargeAllocations& operator=(const FailLargeAllocations&) = delete;
+struct FailLargeAllocations {
+  explicit FailLargeAllocations(size_t bytes) { failAllocationsFrom = bytes; }
+  ~FailLargeAllocations() { failAllocationsFrom = std::numeric_limits<size_t>::max(); }
 };
 
 // Starts a new peak from what is held now.
@@ -31,21 +27,19 @@ inline void ResetHeapPeak() { heapPeak = heapLive.load(); }
 
 }  // namespace testsupport
 
-void* operator new(std::size_t size) {
-  if (size >= testsupport::failAllocationsFrom) throw std::bad_alloc();
-  void* p = std::malloc(size == 0 ? 1 : size);
+void* operator new(size_t size) {
+  void* p = size < testsupport::failAllocationsFrom ? std::malloc(size == 0 ? 1 : size) : nullptr;
   if (p == nullptr) throw std::bad_alloc();
-  std::size_t live = testsupport::heapLive += malloc_usable_size(p);
-  std::size_t peak = testsupport::heapPeak;
-  while (live > peak && !testsupport::heapPeak.compare_exchange_weak(peak, live)) {
+  size_t live = testsupport::heapLive += malloc_usable_size(p);
+  for (size_t peak = testsupport::heapPeak; live > peak;) {
+    if (testsupport::heapPeak.compare_exchange_weak(peak, live)) break;
   }
   return p;
 }
-// Kept out of line: inlined into its callers, the free() would look to the compiler like a
-// mismatch with the new that made the block.
+// Out of line: inlined into its callers, the free() would look to the compiler like a mismatch
+// with the new that made the block.
 __attribute__((noinline)) void operator delete(void* p) noexcept {
-  if (p == nullptr) return;
-  testsupport::heapLive -= malloc_usable_size(p);
+  if (p != nullptr) testsupport::heapLive -= malloc_usable_size(p);
   std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, size_t) noexcept { operator delete(p); }

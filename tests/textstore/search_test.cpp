@@ -54,10 +54,7 @@ TEST(Search, BadArgumentsFindNothing) {
   // A range whose end does not fit the integer type is outside the text too, either way.
   constexpr std::ptrdiff_t kMax = std::numeric_limits<std::ptrdiff_t>::max();
   EXPECT_EQ(Find("a", "a", kFwd, {1, kMax}), std::nullopt);
-  EXPECT_EQ(Find("aaa", "a", kFwd, {kMax, kMax}), std::nullopt);
   EXPECT_EQ(Find("aaa", "a", 0, {2, kMax}), std::nullopt);
-  EXPECT_EQ(Find("aaa", "a", kFwd, {1, 2}), std::nullopt);  // ends at the end: nothing after it
-  EXPECT_EQ(Find("aaa", "a", 0, {3, 0}), (Hit{2, 1}));
   EXPECT_EQ(Find("aaa", "aaaa", kFwd), std::nullopt);
   EXPECT_EQ(Find("ab\x82", "\x82", kFwd), std::nullopt);  // lone lead byte in text and pattern
   // The text ends after a lead byte: the byte behind it in memory is not its trail byte.
