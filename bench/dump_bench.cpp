@@ -102,15 +102,15 @@ void BM_ScreenReportOfOneLine(benchmark::State& state, const char* unit) {
   for (auto _ : state) {
     before = testsupport::heapLive;
     testsupport::ResetHeapPeak();
-    benchmark::DoNotOptimize(
-        Dump({"quillet-dump", "--screen", "--wrap", "20", message.Path()}));
+    benchmark::DoNotOptimize(Dump({"quillet-dump", "--screen", "--wrap", "20", message.Path()}));
     report = static_cast<double>(testsupport::heapPeak - before);
   }
   state.counters["model_MB"] = model / (1 << 20);
   state.counters["report_MB"] = report / (1 << 20);
   state.counters["ratio"] = report / model;
 }
-BENCHMARK_CAPTURE(BM_ScreenReportOfOneLine, words, "words of mail text, http://example.jp/a and more ")
+BENCHMARK_CAPTURE(BM_ScreenReportOfOneLine, words,
+                  "words of mail text, http://example.jp/a and more ")
     ->Arg(10000000)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

@@ -134,8 +134,10 @@ TEST_F(MainWindowTest, NonDigitXPriorityIsReportedAndTheMessageShownWithoutAStam
   // Forms seen in real mail; the byte kept of each is no digit.
   for (auto [line, byte] : {std::pair{"\t1", "\t"}, {" High", "H"}, {" -1", "-"}, {" $F", "$"}}) {
     errors_.clear();
-    TfrmMain w({"quillet", Write("p.eml", std::string("Subject: t\nX-Priority:") + line + "\n\nb\n")});
-    EXPECT_EQ(errors_, std::vector<std::string>{std::string("'") + byte + "' は整数ではありません"});
+    TfrmMain w(
+        {"quillet", Write("p.eml", std::string("Subject: t\nX-Priority:") + line + "\n\nb\n")});
+    EXPECT_EQ(errors_,
+              std::vector<std::string>{std::string("'") + byte + "' は整数ではありません"});
     EXPECT_EQ(w.windowTitle().toStdString(), "t - Quillet");
     EXPECT_EQ(Label(w, "lblSubject"), "件名：  t");
     EXPECT_EQ(ViewText(w), "b\r\n");

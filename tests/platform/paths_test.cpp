@@ -52,7 +52,8 @@ TEST(PathsDeathTest, OnlyRegularFilesAreReadAndNothingBlocks) {
   testsupport::ScratchDir dir;
   std::string fifo = dir.Path() + "/fifo";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  for (std::string path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom"), dir.Path()}) {
+  for (std::string path :
+       {fifo, std::string("/dev/zero"), std::string("/dev/urandom"), dir.Path()}) {
     EXPECT_EXIT(
         {
           alarm(10);

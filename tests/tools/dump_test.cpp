@@ -32,7 +32,8 @@ std::pair<int, std::string> DumpProgram(const testsupport::ScratchDir& dir, cons
   const std::string err = dir.Path() + "/stderr";
   if (fork() == 0) {
     alarm(20);
-    if (freopen(err.c_str(), "w", stderr)) execl(QUILLET_DUMP_PROGRAM, "quillet-dump", file, nullptr);
+    if (freopen(err.c_str(), "w", stderr))
+      execl(QUILLET_DUMP_PROGRAM, "quillet-dump", file, nullptr);
     _exit(127);
   }
   int status = 0;
@@ -63,7 +64,8 @@ TEST(DumpOptions, BadCommandLinesAreUsageErrorsAndNeverPartOfThePath) {
       {{"--rows", "99999999999", m}, "--rows: width 99999999999 is outside 20-250"},
       {{m, "--rows"}, "--rows needs a value"},
       {{"--mode", "bodies", m}, "--mode: 'bodies' is not body, header or source"},
-      {{"--rows", "30", "--screen", "--wrap", "40", m}, "--rows 30 and --wrap 40 ask for two widths"},
+      {{"--rows", "30", "--screen", "--wrap", "40", m},
+       "--rows 30 and --wrap 40 ask for two widths"},
       {{"--wrap", "30", m}, "--wrap applies to --screen only"},
       {{"--bogus", m}, "unknown option '--bogus'"},
       {{"--json"}, "no message file given"},

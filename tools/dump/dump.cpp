@@ -181,18 +181,16 @@ void AddStamp(Report& report, const quillet::HeaderValues& headers) {
   report.End();
 }
 
-void WriteReport(const Options& options, const quillet::LoadedMessage& message,
-                 std::ostream& out) {
+void WriteReport(const Options& options, const quillet::LoadedMessage& message, std::ostream& out) {
   const quillet::HeaderValues& h = message.headers;
   Report report(out, options.json ? Report::Format::Json : Report::Format::Readable);
   report.Text("mode", ModeName(options.mode));
   report.BeginObject("headers");
-  for (auto [name, value] : {std::pair{"Date", &h.Date}, std::pair{"From", &h.From},
-                             std::pair{"To", &h.To}, std::pair{"Reply-To", &h.ReplyTo},
-                             std::pair{"Subject", &h.Subject}, std::pair{"X-Priority", &h.XPriority},
-                             std::pair{"X-MSMail-Priority", &h.XMSMailPriority},
-                             std::pair{"Message-Id", &h.MessageId},
-                             std::pair{"In-Reply-To", &h.InReplyTo}}) {
+  for (auto [name, value] :
+       {std::pair{"Date", &h.Date}, std::pair{"From", &h.From}, std::pair{"To", &h.To},
+        std::pair{"Reply-To", &h.ReplyTo}, std::pair{"Subject", &h.Subject},
+        std::pair{"X-Priority", &h.XPriority}, std::pair{"X-MSMail-Priority", &h.XMSMailPriority},
+        std::pair{"Message-Id", &h.MessageId}, std::pair{"In-Reply-To", &h.InReplyTo}}) {
     report.Bytes(name, *value);
   }
   report.End();
@@ -230,8 +228,8 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   // Errors are reported as the viewer's error box reports them, running out of memory included.
   try {
-    quillet::LoadedMessage message = quillet::LoadMessage(quillet::JoinArguments(options.args),
-                                                          options.mode);
+    quillet::LoadedMessage message =
+        quillet::LoadMessage(quillet::JoinArguments(options.args), options.mode);
     WriteReport(options, message, out);
   } catch (const std::bad_alloc&) {
     out.flush();
