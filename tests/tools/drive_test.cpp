@@ -1,0 +1,260 @@
+#include "tools/drive/drive.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/qt/fonts.h"
+#include "tests/support/scratch_dir.h"
+
+namespace drive {
+namespace {
+
+struct Outcome {
+  int status = 0;
+  std::string out;
+  std::string err;
+  QJsonObject json;
+
+  QJsonObject State(int i) const { return json["states"].toArray()[i].toObject(); }
+  int StateCount() const { return static_cast<int>(json["states"].toArray().size()); }
+  // A number of state i by its dotted path ("vbar.max").
+  int Int(int i, const std::string& path) const { return Value(i, path).toInt(-99999); }
+  bool Bool(int i, const std::string& path) const { return Value(i, path).toBool(); }
+  QJsonValue Value(int i, const std::string& path) const {
+    QJsonValue value = State(i);
+    std::istringstream parts(path);
+    for (std::string part; std::getline(parts, part, '.');) {
+      value = value.toObject()[QString::fromStdString(part)];
+    }
+    return value;
+  }
+};
+
+Outcome Parsed(Outcome run) {
+  if (run.status == 0 && run.out.starts_with("{")) {  // not the help
+    QJsonParseError error;
+    run.json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+  }
+  return run;
+}
+
+// The driver in this process, on the test program's application.
+Outcome Drive(std::vector<std::string> args) {
+  static const bool fonts = (platform::qt::InstallFontSubstitutions(), true);
+  (void)fonts;
+  args.insert(args.begin(), "quillet-drive");
+  std::ostringstream out, err;
+  const int status = RunDrive(args, out, err);
+  return Parsed({status, out.str(), err.str(), {}});
+}
+
+std::vector<std::string> With(std::vector<std::string> args,
+                              const std::vector<std::string>& steps) {
+  for (const std::string& step : steps) {
+    args.push_back("--do");
+    args.push_back(step);
+  }
+  return args;
+}
+
+std::string NumberedLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += (i > 0 ? "\n" : "") + std::to_string(i);
+  return text;
+}
+
+TEST(DriveScrolling, PagesMoveWholeHalfPagesAndTheBarCoversTheRowsPlusAnEmptyPage) {
+  const Outcome run = Drive(With({"--size", "400x300", "--text", NumberedLines(60)},
+                                 {"page down", "page down", "vscroll bottom", "page down",
+                                  "vscroll linedown", "vscroll top", "vscroll thumb 7"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.StateCount(), 8);
+  const int visible = run.Int(0, "visibleRows");
+  const int page = (visible - 1) / 2 * 2;
+  EXPECT_EQ(run.Int(0, "rowCount"), 60);
+  EXPECT_EQ(run.Int(0, "maxTopRow"), 60 + visible - 1);
+  EXPECT_EQ(run.Int(0, "vbar.max"), std::max(visible, run.Int(0, "maxTopRow")));
+  EXPECT_EQ(run.Int(0, "vbar.page"), visible);
+  EXPECT_TRUE(run.Bool(0, "vbar.shown"));
+  EXPECT_FALSE(run.Bool(0, "hbar.shown"));
+  for (int step : {1, 2}) {
+    EXPECT_EQ(run.Value(step, "step").toString(), "page down");
+    EXPECT_EQ(run.Int(step, "topRow"), step * page);
+    EXPECT_EQ(run.Int(step, "caret.row"), step * page);  // kept at its place on screen
+    EXPECT_EQ(run.Int(step, "vbar.pos"), step * page);
+  }
+  // The bar reaches an empty view; the page keys stop there, and so does the bar.
+  for (int step : {3, 4, 5}) EXPECT_EQ(run.Int(step, "topRow"), 60) << step;
+  EXPECT_EQ(run.Int(6, "topRow"), 0);
+  EXPECT_EQ(run.Int(7, "topRow"), 7);
+  EXPECT_EQ(run.Int(7, "caret.row"), 2 * page);  // the bar leaves the caret alone
+}
+
+TEST(DriveScrolling, PageSizeFollowsTheVisibleRowsAfterResizes) {
+  const Outcome metrics = Drive({"--text", NumberedLines(100)});
+  ASSERT_EQ(metrics.status, 0) << metrics.err;
+  const int rowHeight = metrics.Int(0, "rowHeight");
+  auto height = [&](int rows) {
+    return std::to_string(metrics.Int(0, "textTop") + 5 + rows * rowHeight);
+  };
+  const Outcome run = Drive(
+      With({"--text", NumberedLines(100)}, {"resize 400x" + height(21), "page down", "caret 0 0",
+                                            "resize 400x" + height(20), "page down"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Int(1, "visibleRows"), 21);
+  EXPECT_EQ(run.Int(2, "topRow"), 20);
+  EXPECT_EQ(run.Int(4, "visibleRows"), 20);
+  EXPECT_EQ(run.Int(4, "height"), 5 + metrics.Int(0, "textTop") + 20 * rowHeight);
+  EXPECT_EQ(run.Int(5, "topRow"), 18);
+}
+
+TEST(DriveSetup, TheViewerSetsMarginsMarksAndBarsTheBareControlKeepsItsOwn) {
+  const Outcome viewer = Drive(With({"--size", "400x300", "--text", "a"},
+                                    {"set Marks.Underline.Visible=0", "set ScrollBars=ssBoth"}));
+  ASSERT_EQ(viewer.status, 0) << viewer.err;
+  const int fontHeight = viewer.Int(0, "fontHeight");
+  EXPECT_FALSE(viewer.json["bare"].toBool());
+  EXPECT_EQ(viewer.Int(0, "textLeft"), 6);
+  EXPECT_EQ(viewer.Int(0, "textTop"), 4);
+  EXPECT_EQ(viewer.Int(0, "rowHeight"), fontHeight + 1 + 1);  // line margin and underline
+  EXPECT_EQ(viewer.Int(0, "caret.x"), 6);
+  EXPECT_EQ(viewer.Int(0, "caret.y"), 4);
+  EXPECT_EQ(viewer.Int(1, "rowHeight"), fontHeight + 1);
+  const int extent = viewer.Int(2, "scrollBarExtent");
+  EXPECT_TRUE(viewer.Bool(2, "hbar.shown"));
+  EXPECT_EQ(viewer.Int(2, "visibleRows"), (300 - 4 - 5 - extent) / (fontHeight + 1));
+  EXPECT_EQ(viewer.Int(2, "hbar.max"), viewer.Int(2, "visibleCols") / 2 + 1000);
+
+  const Outcome bare = Drive({"--bare", "--size", "400x300", "--text", "a"});
+  ASSERT_EQ(bare.status, 0) << bare.err;
+  const int colWidth = bare.Int(0, "colWidth");
+  EXPECT_EQ(bare.Int(0, "textLeft"), 19 + 2 + 8 + 2);  // margin and image bar
+  EXPECT_EQ(bare.Int(0, "textTop"), 2);
+  EXPECT_EQ(bare.Int(0, "rowHeight"), bare.Int(0, "fontHeight"));
+  EXPECT_EQ(bare.Int(0, "visibleCols"), (400 - 31 - colWidth / 2) / colWidth);
+  EXPECT_FALSE(bare.Bool(0, "vbar.shown"));
+}
+
+TEST(DriveAnswers, PointsMessagesAndTextComeBackAsTheViewAnswers) {
+  const Outcome metrics = Drive({"--text", "x"});
+  ASSERT_EQ(metrics.status, 0) << metrics.err;
+  const int left = metrics.Int(0, "textLeft"), top = metrics.Int(0, "textTop");
+  const int colWidth = metrics.Int(0, "colWidth"), rowHeight = metrics.Int(0, "rowHeight");
+  // In the right half of column 2 of row 1, and left of the text.
+  const std::string inside = "pos " + std::to_string(left + 2 * colWidth + colWidth / 2 + 1) + " " +
+                             std::to_string(top + rowHeight + 1);
+  const Outcome run =
+      Drive(With({"--text", "ab\\tc\nあいう\n" + NumberedLines(10)},
+                 {inside, "pos 0 0", "toprow 5", "msg EM_GETFIRSTVISIBLELINE",
+                  "msg EM_GETLINECOUNT", "msg EM_GETLINE 1", "msg EM_LINEINDEX 2", "focus"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Int(1, "pos.noSnap.col"), 2);
+  EXPECT_EQ(run.Int(1, "pos.snap.col"), 3);
+  EXPECT_EQ(run.Int(1, "pos.snap.row"), 1);
+  EXPECT_EQ(run.Int(2, "pos.noSnap.col"), 0);
+  EXPECT_EQ(run.Int(2, "pos.snap.col"), 0);
+  EXPECT_EQ(run.Int(4, "msg.result"), 5);
+  EXPECT_EQ(run.Int(5, "msg.result"), run.Int(5, "rowCount"));
+  EXPECT_EQ(run.Int(5, "rowCount"), 12);
+  EXPECT_EQ(run.Value(6, "msg.text").toString(), QString::fromUtf8("あいう"));
+  EXPECT_EQ(run.Int(6, "msg.result"), 6);              // CP932 bytes
+  EXPECT_EQ(run.Int(7, "msg.result"), 4 + 2 + 6 + 2);  // "ab", tab, "c", CR LF, "あいう", CR LF
+  EXPECT_FALSE(run.Bool(7, "focused"));
+  EXPECT_TRUE(run.Bool(8, "focused"));
+}
+
+TEST(DriveErrors, BadStepsAndCommandLinesExitTwoBeforeAnyOutput) {
+  testsupport::ScratchDir dir;
+  const std::string script = dir.Write("s.txt", "# comment\n\npage down\nvscroll sideways\n");
+  const std::pair<std::vector<std::string>, std::string> kCases[] = {
+      {{"--do", "bogus 1", "--text", "x"}, "step 'bogus 1': unknown step 'bogus'"},
+      {{"--do", "vscroll sideways", "--text", "x"}, "step 'vscroll sideways': expected a scroll"},
+      {{"--do", "page sideways", "--text", "x"}, "step 'page sideways': expected down or up"},
+      {{"--do", "toprow x1", "--text", "x"}, "step 'toprow x1': 'x1' is not an integer"},
+      {{"--do", "set Margin.Left=abc", "--text", "x"}, "Margin.Left: 'abc' is not an integer"},
+      {{"--do", "set ScrollBars=both", "--text", "x"}, "'both' is not one of ssNone|"},
+      {{"--do", "set Nope=1", "--text", "x"}, "'Nope' is no property"},
+      {{"--do", "msg EM_NOPE", "--text", "x"}, "'EM_NOPE' is no message"},
+      {{"--script", script, "--text", "x"}, script + ":4: step 'vscroll sideways'"},
+      {{"--size", "0x10", "--text", "x"}, "--size: size 0x10 is outside"},
+      {{"--size", "big", "--text", "x"}, "--size: 'big' is not WxH"},
+      {{"--text", "x", "m.eml"}, "exclude each other"},
+      {{}, "no message file"},
+      {{"--frobnicate", "m.eml"}, "unknown option --frobnicate"},
+  };
+  for (const auto& [args, message] : kCases) {
+    const Outcome run = Drive(args);
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("usage: quillet-drive"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+  }
+  const std::string missing = dir.Path() + "/missing.eml";
+  Outcome run = Drive({missing});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "ファイル " + missing + " は開けません\n");
+  run = Drive({"--do", "png " + dir.Path() + "/no/such/dir.png", "--text", "x"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("step 'png "), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
+  run = Drive({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Marks.Underline.Visible=0|1"), std::string::npos);
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The built program in a child process without a platform named, which an alarm ends.
+Outcome DriveProgram(const testsupport::ScratchDir& dir, const std::vector<std::string>& args) {
+  const std::string out = dir.Path() + "/stdout", err = dir.Path() + "/stderr";
+  pid_t pid = fork();
+  if (pid == 0) {
+    alarm(30);
+    unsetenv("QT_QPA_PLATFORM");
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(120);
+    std::vector<char*> argv{const_cast<char*>(QUILLET_DRIVE_PROGRAM)};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(121);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return Parsed({code, ReadAll(out), ReadAll(err), {}});
+}
+
+TEST(DriveProgram, RunsOffscreenOnTheBodyOfAPathJoinedFromItsArguments) {
+  testsupport::ScratchDir dir;
+  dir.Write("a b.eml", "Subject: s\r\n\r\none\r\ntwo\r\nthree\r\n");
+  const std::string script = dir.Write("steps", "# the first step\nline down\r\n\nline down\n");
+  const std::string png = dir.Path() + "/view.png";
+  const Outcome run = DriveProgram(
+      dir, {"--size", "300x200", "--script", script, "--png", png, dir.Path() + "/a", "b.eml"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.json["message"].toString().toStdString(), dir.Path() + "/a b.eml");
+  EXPECT_EQ(run.StateCount(), 3);
+  EXPECT_EQ(run.Int(0, "rowCount"), 3);
+  EXPECT_EQ(run.Int(2, "caret.row"), 2);
+  EXPECT_EQ(run.Int(2, "width"), 300);
+  EXPECT_EQ(ReadAll(png).substr(1, 3), "PNG");
+
+  EXPECT_EQ(DriveProgram(dir, {"--do", "bogus", "--text", "x"}).status, 2);
+}
+
+}  // namespace
+}  // namespace drive

@@ -1,0 +1,158 @@
+#include "tools/drive/drive.h"
+
+#include <exception>
+#include <new>
+#include <optional>
+
+#include "app/message.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "tools/drive/properties.h"
+#include "tools/drive/script.h"
+#include "tools/drive/session.h"
+#include "tools/drive/state_json.h"
+
+namespace drive {
+namespace {
+
+constexpr char kUsage[] =
+    "usage: quillet-drive [--bare] [--size WxH] [--script FILE | --do STEP]... [--png FILE]\n"
+    "                     (MESSAGE-FILE... | --text TEXT)\n"
+    "       quillet-drive --help\n"
+    "Loads the message's body as Quillet shows it (all file arguments joined with single\n"
+    "spaces form the path) into the text view on its window, offscreen unless\n"
+    "QT_QPA_PLATFORM names a platform, runs the steps in order and prints one JSON object: the\n"
+    "view's state first and after each step. The view is set up as the viewer sets up its text\n"
+    "view, or with --bare as the control comes. --size is the window's outer size (default\n"
+    "640x480). --text loads TEXT (UTF-8, with \\n \\r \\t \\\\ escapes) instead of a file.\n"
+    "--png saves the view's pixels after the last step.\n"
+    "Exit status: 0 after the report, 1 when the message, a script or a step fails, 2 for a\n"
+    "usage error or a bad step.\n";
+
+struct UsageError {
+  std::string reason;
+};
+
+struct HelpRequest {};
+
+struct Options {
+  SessionOptions session;
+  std::vector<Step> steps;
+  std::optional<std::string> text;  // --text, already CP932
+  std::optional<std::string> png;
+  std::vector<std::string> args{"quillet"};  // the message path's arguments
+};
+
+// Every argument that begins with '-' is an option, up to "--"; none becomes part of the path.
+// Script files are read here, so that every step is checked before any runs.
+Options Parse(const std::vector<std::string>& args) {
+  Options options;
+  bool optionsEnd = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnd || arg.empty() || arg[0] != '-') {
+      options.args.push_back(arg);
+      continue;
+    }
+    auto value = [&]() -> const std::string& {
+      if (i + 1 == args.size()) throw UsageError{arg + " needs a value"};
+      return args[++i];
+    };
+    try {
+      if (arg == "--") {
+        optionsEnd = true;
+      } else if (arg == "--help") {
+        throw HelpRequest{};
+      } else if (arg == "--bare") {
+        options.session.bare = true;
+      } else if (arg == "--size") {
+        ParseSize(value(), options.session.width, options.session.height);
+      } else if (arg == "--do") {
+        options.steps.push_back(ParseStep(value()));
+      } else if (arg == "--script") {
+        const std::string& file = value();
+        for (Step& step : ParseScript(platform::ReadTextBytes(file), file)) {
+          options.steps.push_back(std::move(step));
+        }
+      } else if (arg == "--text") {
+        if (options.text) throw UsageError{"--text given twice"};
+        options.text = ScriptText(value());
+      } else if (arg == "--png") {
+        options.png = value();
+      } else {
+        throw UsageError{"unknown option " + arg};
+      }
+    } catch (const BadValue& bad) {
+      throw UsageError{arg + ": " + bad.reason};
+    }
+  }
+  const bool hasPath = options.args.size() > 1;
+  if (options.text && hasPath) throw UsageError{"--text and a message file exclude each other"};
+  if (!options.text && !hasPath) throw UsageError{"no message file"};
+  return options;
+}
+
+std::string Run(const Options& options) {
+  const std::string text = options.text ? *options.text
+                                        : quillet::LoadMessage(quillet::JoinArguments(options.args),
+                                                               quillet::ViewMode::Body)
+                                              .text;
+  Session session(options.session, text);
+  std::string states = ViewState(session, "").Text();
+  for (const Step& step : options.steps) {
+    JsonObject answer;
+    try {
+      step.run(session, answer);
+    } catch (const std::bad_alloc&) {
+      throw;
+    } catch (const std::exception& error) {
+      throw std::runtime_error("step '" + step.text + "': " + error.what());
+    }
+    states += ",\n" + ViewState(session, step.text).Merge(answer).Text();
+  }
+  if (options.png) session.SavePng(*options.png);
+  JsonObject head;
+  head.Bool("bare", options.session.bare)
+      .Obj("size",
+           JsonObject().Int("width", options.session.width).Int("height", options.session.height));
+  if (!options.text)
+    head.Str("message", platform::DisplayPath(quillet::JoinArguments(options.args)));
+  std::string json = head.Text();
+  json.pop_back();
+  return json + ",\n\"states\":[\n" + states + "\n]}\n";
+}
+
+}  // namespace
+
+int RunDrive(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options options;
+  try {
+    options = Parse(args);
+  } catch (const HelpRequest&) {
+    out << kUsage << "Steps:\n" << StepHelp();
+    return 0;
+  } catch (const UsageError& usage) {
+    err << "quillet-drive: " << usage.reason << "\n" << kUsage;
+    return 2;
+  } catch (const StepError& step) {
+    err << "quillet-drive: " << step.message << "\n" << kUsage;
+    return 2;
+  } catch (const std::bad_alloc&) {
+    err << platform::EOutOfMemory().what() << "\n";
+    return 1;
+  } catch (const std::exception& error) {
+    err << error.what() << "\n";  // a script file that cannot be read
+    return 1;
+  }
+  try {
+    out << Run(options) << std::flush;
+    return 0;
+  } catch (const std::bad_alloc&) {
+    err << platform::EOutOfMemory().what() << "\n";
+  } catch (const std::exception& error) {
+    err << error.what() << "\n";
+  }
+  return 1;
+}
+
+}  // namespace drive

@@ -1,0 +1,384 @@
+#include "tools/drive/script.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+
+#include "editor/editor_messages.h"
+#include "platform/cp932.h"
+#include "tools/drive/properties.h"
+#include "tools/drive/session.h"
+#include "tools/drive/state_json.h"
+
+namespace drive {
+namespace {
+
+using platform::TScrollAxis;
+using Words = std::vector<std::string_view>;
+using Action = std::function<void(Session&, JsonObject&)>;
+
+bool IsSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+Words Split(std::string_view text) {
+  Words words;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    const size_t start = i;
+    while (i < text.size() && !IsSpace(text[i])) ++i;
+    if (i > start) words.push_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
+// What follows the first `n` words and the blanks after them: text that may hold blanks.
+std::string_view AfterWords(std::string_view text, size_t n) {
+  size_t i = 0;
+  for (size_t word = 0; word <= n; ++word) {
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    if (word == n) break;
+    while (i < text.size() && !IsSpace(text[i])) ++i;
+  }
+  return text.substr(i);
+}
+
+void Expect(const Words& words, size_t count, std::string_view form) {
+  if (words.size() != count) throw BadValue{"expected " + std::string(form)};
+}
+
+// --- Scrolling -------------------------------------------------------------------------------
+
+constexpr std::pair<std::string_view, int> kScrollCodes[] = {{"lineup", platform::SB_LINEUP},
+                                                             {"lineleft", platform::SB_LINEUP},
+                                                             {"linedown", platform::SB_LINEDOWN},
+                                                             {"lineright", platform::SB_LINEDOWN},
+                                                             {"pageup", platform::SB_PAGEUP},
+                                                             {"pageleft", platform::SB_PAGEUP},
+                                                             {"pagedown", platform::SB_PAGEDOWN},
+                                                             {"pageright", platform::SB_PAGEDOWN},
+                                                             {"top", platform::SB_TOP},
+                                                             {"left", platform::SB_TOP},
+                                                             {"bottom", platform::SB_BOTTOM},
+                                                             {"right", platform::SB_BOTTOM},
+                                                             {"endscroll", platform::SB_ENDSCROLL}};
+
+// A scroll-bar action as the window reports it: the code with the bar's position, or with
+// the thumb's position while it is dragged (track) and where it is dropped (thumb).
+Action ScrollBar(TScrollAxis axis, const Words& words) {
+  if (words.size() == 2 && (words[0] == "thumb" || words[0] == "track")) {
+    const int code = words[0] == "thumb" ? platform::SB_THUMBPOSITION : platform::SB_THUMBTRACK;
+    const int pos = ParseInt(words[1]);
+    return [=](Session& s, JsonObject&) { s.Editor().ScrollBarAction(axis, code, pos); };
+  }
+  if (words.size() == 1) {
+    for (auto [name, code] : kScrollCodes) {
+      if (words[0] != name) continue;
+      return [axis, code = code](Session& s, JsonObject&) {
+        s.Editor().ScrollBarAction(axis, code, s.Window().ScrollInfo(axis).Pos);
+      };
+    }
+  }
+  throw BadValue{
+      "expected a scroll code (lineup, linedown, pageup, pagedown, top, bottom, "
+      "endscroll or thumb N, track N)"};
+}
+
+// Direction of "down"/"up".
+int Direction(const Words& words) {
+  if (words.size() == 1 && words[0] == "down") return 1;
+  if (words.size() == 1 && words[0] == "up") return -1;
+  throw BadValue{"expected down or up"};
+}
+
+// A step of one integer argument calling `op` with it.
+template <class Op>
+std::function<Action(const Words&, std::string_view)> OneInt(Op op) {
+  return [op](const Words& words, std::string_view) -> Action {
+    Expect(words, 1, "one integer");
+    const int n = ParseInt(words[0]);
+    return [op, n](Session& s, JsonObject&) { op(s.Editor(), n); };
+  };
+}
+
+// --- Edit-control messages -------------------------------------------------------------------
+
+// How a message's arguments are given and its answer read.
+enum class MsgKind {
+  Plain,    // W and L as integers
+  Packed,   // as Plain; the answer also as its low and high words
+  GetSel,   // W and L point at the start and end the control writes
+  GetLine,  // W: the row; L: a buffer whose first word holds its size
+  GetText,  // W: the buffer size (default: the text length + 1); L: the buffer
+  SetText,  // L: the rest of the step as text
+};
+
+struct Message {
+  std::string_view name;
+  unsigned number;
+  MsgKind kind;
+};
+
+constexpr Message kMessages[] = {
+    {"WM_SETTEXT", editor::WM_SETTEXT, MsgKind::SetText},
+    {"WM_GETTEXT", editor::WM_GETTEXT, MsgKind::GetText},
+    {"WM_GETTEXTLENGTH", editor::WM_GETTEXTLENGTH, MsgKind::Plain},
+    {"WM_GETDLGCODE", editor::WM_GETDLGCODE, MsgKind::Plain},
+    {"EM_GETSEL", editor::EM_GETSEL, MsgKind::GetSel},
+    {"EM_SETSEL", editor::EM_SETSEL, MsgKind::Plain},
+    {"EM_SCROLLCARET", editor::EM_SCROLLCARET, MsgKind::Plain},
+    {"EM_GETMODIFY", editor::EM_GETMODIFY, MsgKind::Plain},
+    {"EM_SETMODIFY", editor::EM_SETMODIFY, MsgKind::Plain},
+    {"EM_GETLINECOUNT", editor::EM_GETLINECOUNT, MsgKind::Plain},
+    {"EM_LINEINDEX", editor::EM_LINEINDEX, MsgKind::Plain},
+    {"EM_LINELENGTH", editor::EM_LINELENGTH, MsgKind::Plain},
+    {"EM_REPLACESEL", editor::EM_REPLACESEL, MsgKind::SetText},
+    {"EM_GETLINE", editor::EM_GETLINE, MsgKind::GetLine},
+    {"EM_CANUNDO", editor::EM_CANUNDO, MsgKind::Plain},
+    {"EM_UNDO", editor::EM_UNDO, MsgKind::Plain},
+    {"EM_LINEFROMCHAR", editor::EM_LINEFROMCHAR, MsgKind::Plain},
+    {"EM_EMPTYUNDOBUFFER", editor::EM_EMPTYUNDOBUFFER, MsgKind::Plain},
+    {"EM_GETFIRSTVISIBLELINE", editor::EM_GETFIRSTVISIBLELINE, MsgKind::Plain},
+    {"EM_SETREADONLY", editor::EM_SETREADONLY, MsgKind::Plain},
+    {"EM_POSFROMCHAR", editor::EM_POSFROMCHAR, MsgKind::Packed},
+    {"EM_CHARFROMPOS", editor::EM_CHARFROMPOS, MsgKind::Packed},
+    {"WM_HSCROLL", editor::WM_HSCROLL, MsgKind::Plain},
+    {"WM_VSCROLL", editor::WM_VSCROLL, MsgKind::Plain},
+    {"WM_CUT", editor::WM_CUT, MsgKind::Plain},
+    {"WM_COPY", editor::WM_COPY, MsgKind::Plain},
+    {"WM_PASTE", editor::WM_PASTE, MsgKind::Plain},
+    {"WM_CLEAR", editor::WM_CLEAR, MsgKind::Plain},
+};
+
+// An argument: an integer, or a scroll code by its SB_ name.
+long long MessageArgument(std::string_view word) {
+  static constexpr std::pair<std::string_view, int> kCodes[] = {
+      {"SB_LINEUP", platform::SB_LINEUP},
+      {"SB_LINEDOWN", platform::SB_LINEDOWN},
+      {"SB_PAGEUP", platform::SB_PAGEUP},
+      {"SB_PAGEDOWN", platform::SB_PAGEDOWN},
+      {"SB_TOP", platform::SB_TOP},
+      {"SB_BOTTOM", platform::SB_BOTTOM},
+      {"SB_ENDSCROLL", platform::SB_ENDSCROLL}};
+  for (auto [name, code] : kCodes) {
+    if (word == name) return code;
+  }
+  return ParseInt(word);
+}
+
+JsonObject Words16(JsonObject answer, std::intptr_t value) {
+  return answer.Int("low", value & 0xFFFF).Int("high", (value >> 16) & 0xFFFF);
+}
+
+Action SendMessage(const Words& words, std::string_view rest) {
+  if (words.empty()) throw BadValue{"expected a message name"};
+  const auto* message = std::find_if(std::begin(kMessages), std::end(kMessages),
+                                     [&](const Message& m) { return m.name == words[0]; });
+  if (message == std::end(kMessages)) {
+    throw BadValue{"'" + std::string(words[0]) + "' is no message the view answers"};
+  }
+  const std::string_view name = message->name;
+  const unsigned number = message->number;
+  if (message->kind == MsgKind::SetText) {
+    const std::string text = ScriptText(AfterWords(rest, 1));
+    const std::uintptr_t w = number == editor::EM_REPLACESEL ? 1 : 0;  // EM_REPLACESEL: can undo
+    return [=](Session& s, JsonObject& answer) {
+      const auto result =
+          s.Editor().Perform(number, w, reinterpret_cast<std::intptr_t>(text.c_str()));
+      answer.Obj("msg", JsonObject()
+                            .Str("name", name)
+                            .Int("wParam", static_cast<long long>(w))
+                            .Int("result", result));
+    };
+  }
+  if (words.size() > 3) throw BadValue{"expected NAME [W] [L]"};
+  const bool hasW = words.size() > 1;
+  const long long w = hasW ? MessageArgument(words[1]) : 0;
+  const long long l = words.size() > 2 ? MessageArgument(words[2]) : 0;
+  const MsgKind kind = message->kind;
+  return [=](Session& s, JsonObject& answer) {
+    editor::TEditor& view = s.Editor();
+    JsonObject reply;
+    reply.Str("name", name).Int("wParam", w);
+    switch (kind) {
+      case MsgKind::Plain:
+      case MsgKind::Packed: {
+        const auto result =
+            view.Perform(number, static_cast<std::uintptr_t>(w), static_cast<std::intptr_t>(l));
+        reply.Int("lParam", l).Int("result", result);
+        if (kind == MsgKind::Packed) reply = Words16(reply, result);
+        break;
+      }
+      case MsgKind::GetSel: {
+        std::uint32_t start = 0, end = 0;
+        const auto result = view.Perform(number, reinterpret_cast<std::uintptr_t>(&start),
+                                         reinterpret_cast<std::intptr_t>(&end));
+        reply = Words16(reply.Int("result", result), result).Int("start", start).Int("end", end);
+        break;
+      }
+      case MsgKind::GetLine:
+      case MsgKind::GetText: {
+        std::size_t size = 0xFFFF;
+        if (kind == MsgKind::GetText) {
+          size = hasW ? static_cast<std::size_t>(std::max(0LL, w))
+                      : static_cast<std::size_t>(view.Perform(editor::WM_GETTEXTLENGTH, 0, 0)) + 1;
+        }
+        std::vector<char> buffer(std::max<std::size_t>(size, 2));
+        if (kind == MsgKind::GetLine) {
+          const std::uint16_t capacity = 0xFFFF;
+          std::memcpy(buffer.data(), &capacity, sizeof capacity);
+        }
+        const std::uintptr_t wParam =
+            kind == MsgKind::GetLine ? static_cast<std::uintptr_t>(w) : size;
+        const auto result =
+            view.Perform(number, wParam, reinterpret_cast<std::intptr_t>(buffer.data()));
+        const auto n = std::clamp<std::intptr_t>(result, 0, static_cast<std::intptr_t>(size));
+        reply.Int("result", result)
+            .Str("text", platform::cp932::ToUtf8({buffer.data(), static_cast<std::size_t>(n)}));
+        break;
+      }
+      case MsgKind::SetText:
+        break;  // handled above
+    }
+    answer.Obj("msg", reply);
+  };
+}
+
+// --- The verbs -------------------------------------------------------------------------------
+
+struct Verb {
+  std::string_view name;
+  std::string_view forms;  // for the help
+  // Checks the words after the verb (`rest` is the same text unsplit) and returns the action.
+  std::function<Action(const Words& words, std::string_view rest)> parse;
+};
+
+const std::vector<Verb>& Verbs() {
+  using editor::TEditor;
+  static const std::vector<Verb> kVerbs = {
+      {"vscroll", "vscroll lineup|linedown|pageup|pagedown|top|bottom|endscroll|thumb N|track N",
+       [](const Words& w, std::string_view) { return ScrollBar(TScrollAxis::Vertical, w); }},
+      {"hscroll", "hscroll (the same codes, or lineleft|lineright|pageleft|pageright|left|right)",
+       [](const Words& w, std::string_view) { return ScrollBar(TScrollAxis::Horizontal, w); }},
+      {"page", "page down|up                 Page Down / Page Up",
+       [](const Words& w, std::string_view) -> Action {
+         const int direction = Direction(w);
+         return [direction](Session& s, JsonObject&) { s.Editor().PageScroll(direction); };
+       }},
+      {"line", "line down|up                 the caret one row down or up",
+       [](const Words& w, std::string_view) -> Action {
+         const int direction = Direction(w);
+         return [direction](Session& s, JsonObject&) {
+           s.Editor().SetRow(s.Editor().Row() + direction);
+         };
+       }},
+      {"toprow", "toprow N", OneInt([](TEditor& v, int n) { v.SetTopRow(n); })},
+      {"topcol", "topcol N", OneInt([](TEditor& v, int n) { v.SetTopCol(n); })},
+      {"scrollrows", "scrollrows N                 move the view N rows with the caret",
+       OneInt([](TEditor& v, int n) { v.ScrollRows(n); })},
+      {"row", "row N                        the caret's row",
+       OneInt([](TEditor& v, int n) { v.SetRow(n); })},
+      {"col", "col N                        the caret's column",
+       OneInt([](TEditor& v, int n) { v.SetCol(n); })},
+      {"caret", "caret ROW COL",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 2, "ROW COL");
+         const int row = ParseInt(w[0]), col = ParseInt(w[1]);
+         return [=](Session& s, JsonObject&) { s.Editor().SetRowCol(row, col); };
+       }},
+      {"resize", "resize WxH",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 1, "WxH");
+         int width = 0, height = 0;
+         ParseSize(w[0], width, height);
+         return [=](Session& s, JsonObject&) { s.Resize(width, height); };
+       }},
+      {"set", "set Name=Value               (the names are listed below)",
+       [](const Words&, std::string_view rest) -> Action {
+         Setting setting = ParseSetting(rest);
+         return [setting](Session& s, JsonObject&) { setting(s.Editor()); };
+       }},
+      {"text", "text TEXT                    replace the text (UTF-8; \\n \\r \\t \\\\)",
+       [](const Words&, std::string_view rest) -> Action {
+         return [text = ScriptText(rest)](Session& s, JsonObject&) {
+           s.Editor().Lines().SetTextStr(text);
+         };
+       }},
+      {"pos", "pos X Y                      the row and column of a point, snapped and not",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 2, "X Y");
+         const int x = ParseInt(w[0]), y = ParseInt(w[1]);
+         return [=](Session& s, JsonObject& answer) {
+           int row = 0, col = 0, snapRow = 0, snapCol = 0;
+           s.Editor().PosToRowCol(x, y, row, col, false);
+           s.Editor().PosToRowCol(x, y, snapRow, snapCol, true);
+           answer.Obj("pos", JsonObject()
+                                 .Int("x", x)
+                                 .Int("y", y)
+                                 .Obj("snap", JsonObject().Int("row", snapRow).Int("col", snapCol))
+                                 .Obj("noSnap", JsonObject().Int("row", row).Int("col", col)));
+         };
+       }},
+      {"msg", "msg NAME [W] [L]             an edit-control message and its answer", SendMessage},
+      {"focus", "focus                        give the window the focus",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 0, "no arguments");
+         return [](Session& s, JsonObject&) { s.Focus(); };
+       }},
+      {"png", "png FILE                     save the view's pixels now",
+       [](const Words&, std::string_view rest) -> Action {
+         if (rest.empty()) throw BadValue{"expected a file name"};
+         return [file = std::string(rest)](Session& s, JsonObject&) { s.SavePng(file); };
+       }},
+  };
+  return kVerbs;
+}
+
+}  // namespace
+
+Step ParseStep(std::string_view text) {
+  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+  const Words words = Split(text);
+  const std::string quoted = "step '" + std::string(text) + "': ";
+  if (words.empty()) throw StepError{quoted + "empty"};
+  for (const Verb& verb : Verbs()) {
+    if (verb.name != words[0]) continue;
+    try {
+      return {std::string(text),
+              verb.parse(Words(words.begin() + 1, words.end()), AfterWords(text, 1))};
+    } catch (const BadValue& bad) {
+      throw StepError{quoted + bad.reason};
+    }
+  }
+  throw StepError{quoted + "unknown step '" + std::string(words[0]) + "' (see --help)"};
+}
+
+std::vector<Step> ParseScript(std::string_view script, std::string_view origin) {
+  std::vector<Step> steps;
+  int number = 0;
+  while (!script.empty()) {
+    const size_t end = std::min(script.find('\n'), script.size());
+    std::string_view line = script.substr(0, end);
+    script.remove_prefix(std::min(script.size(), end + 1));
+    ++number;
+    const Words words = Split(line);
+    if (words.empty() || words[0].front() == '#') continue;
+    try {
+      steps.push_back(ParseStep(line));
+    } catch (const StepError& error) {
+      throw StepError{std::string(origin) + ":" + std::to_string(number) + ": " + error.message};
+    }
+  }
+  return steps;
+}
+
+std::string StepHelp() {
+  std::string help;
+  for (const Verb& verb : Verbs()) help += "  " + std::string(verb.forms) + "\n";
+  return help + "  set takes:\n" + SettingHelp();
+}
+
+}  // namespace drive

@@ -1,0 +1,47 @@
+#pragma once
+// One text view on its Qt window, configured either as the bare control or as the viewer
+// sets up its text view, holding one text. Needs a running QApplication.
+
+#include <memory>
+#include <string>
+
+#include "editor/editor.h"
+#include "platform/qt/editor_window_widget.h"
+
+namespace drive {
+
+struct SessionOptions {
+  bool bare = false;  // the control's own defaults instead of the viewer's
+  int width = 640;
+  int height = 480;
+};
+
+class Session {
+ public:
+  // Configures the control, gives it `text` (CP932) and then its shown window, the order in
+  // which the viewer's start-up reaches them.
+  Session(const SessionOptions& options, const std::string& text);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  editor::TEditor& Editor() { return *editor_; }
+  platform::qt::EditorWindowWidget& Window() { return *window_; }
+
+  // Both return once the window has the new size or the focus; they throw when it never
+  // comes.
+  void Resize(int width, int height);
+  void Focus();
+  // Saves the view's pixels (the backing image) as a PNG file.
+  void SavePng(const std::string& file) const;
+
+ private:
+  std::unique_ptr<platform::qt::EditorWindowWidget> window_;
+  std::unique_ptr<editor::TEditor> editor_;
+};
+
+// What the viewer's start-up gives its text view: the window's design values and the settings
+// file's defaults, as far as the control has the properties.
+void ApplyViewerSettings(editor::TEditor& view);
+
+}  // namespace drive
