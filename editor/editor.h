@@ -21,6 +21,7 @@
 #include "editor/editor_speed.h"
 #include "editor/editor_view_info.h"
 #include "fountain/fountain.h"
+#include "platform/clipboard.h"
 #include "platform/colors.h"
 #include "platform/component.h"
 #include "platform/editor_window.h"
@@ -36,6 +37,7 @@ namespace editor {
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 enum TEditorHitStyle : std::uint8_t { hsSelect, hsDraw, hsCaret };
+enum TSelState : std::uint8_t { ssNoSelection, ssAnchored, ssSelected, ssHit };
 
 // OnDrawLine: once per painted piece of a row (its text, where it was drawn, its row index and
 // rectangle, and whether it is a selected piece).
@@ -194,6 +196,80 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   // Column where End puts the caret on a row: the length of its column map.
   int RowEndCol(int ARow) const;
 
+  // --- Selection ---------------------------------------------------------------------------
+  // Columns of the selection as painted: rows StartRow ... EndRow; in stream mode the start
+  // row from StartCol and the end row up to EndCol, in box mode columns StartCol ... EndCol
+  // of every row.
+  struct TColSelection {
+    int StartRow = 0;
+    int EndRow = 0;
+    int StartCol = 0;
+    int EndCol = 0;
+    friend bool operator==(const TColSelection&, const TColSelection&) = default;
+  };
+  // Bytes of the selection: StartByte inclusive on StartRow to EndByte inclusive on EndRow
+  // (-1: the selection ends before the first byte of its end row).
+  struct TByteSelection {
+    int StartRow = 0;
+    int EndRow = 0;
+    int StartByte = 0;
+    int EndByte = -1;
+  };
+  TSelState SelState() const { return selState_; }
+  // Selected only in state ssSelected; a hit is no selection for copying.
+  bool Selected() const { return selState_ == ssSelected; }
+  // The selection is painted: selected, or a hit drawn as such.
+  bool SelectionShown() const {
+    return selState_ == ssSelected || (selState_ == ssHit && hitStyle_ == hsDraw);
+  }
+  const TColSelection& ColSelection() const { return colSel_; }
+  const TByteSelection& ByteSelection() const { return byteSel_; }
+  // 0 line (stream) selection, 1 box selection.
+  int SelectionMode() const { return selectionMode_; }
+  void SetSelectionMode(int Value);
+  void StartSelection();
+  void ExtendSelection();
+  void ClearSelection();
+  void SelectAll();
+  int SelStart() const;
+  void SetSelStart(int Value);
+  int SelLength() const;
+  void SetSelLength(int Value);
+  std::string SelText() const;
+  void SelectRow(int ARow);
+  void ExtendRowSelection(int ARow);
+  void EndRowSelection() { rowSel_.Active = false; }
+  // Byte index of the caret in its row.
+  int CaretByte() const;
+  // Byte index in row ARow of column ACol: columns of tab fill do not count.
+  int ColToByte(int ARow, int ACol) const;
+  // Column of byte AByte of row ARow.
+  int ByteToCol(int ARow, int AByte) const;
+  // Byte index within its logical line of the character at (ARow, ACol); -1 outside.
+  int ColToChar(int ARow, int ACol) const;
+  // Total length: every row, + 2 for each row that ends a logical line.
+  int TextLength() const;
+
+  // --- Clipboard and editing ---------------------------------------------------------------
+  // The clipboard the control copies to and pastes from; none: copying does nothing.
+  void SetClipboard(platform::TClipboard* Clipboard) { clipboard_ = Clipboard; }
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  void DeleteSelection();
+  // Replaces the selection (or inserts at the caret) by Text, through the edit primitive.
+  void ReplaceSelection(std::string_view Text);
+
+  // --- Painting -----------------------------------------------------------------------------
+  // The caret-row underline follows the caret: callers pair these around every change of the
+  // caret row, scrolling and selection.
+  void HideUnderline();
+  void ShowUnderline();
+  // The y of the underline below a row, or -1 outside the text area.
+  int UnderlinePos(int ARow) const;
+  // The underline is to be painted under the caret row now.
+  bool UnderlineShown() const;
+
   // --- Edit-control messages --------------------------------------------------------------
   // The platform's multi-line edit messages with their numbers (see editor_messages.h).
   // Unknown messages answer 0.
@@ -267,6 +343,12 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   void CreateCaretShape();
   void SetCaretScreenPos();
   void ShowCaretIfAllowed();
+  // editor_selection.cpp
+  void UpdateSelection();
+  void RepaintSelectionChange();
+  // editor_paint*.cpp
+  void DrawUnderline(int ARow);
+  void EraseUnderline(int ARow);
   // editor.cpp
   textstore::ColumnRules Rules() const;
   void AttachRows(std::shared_ptr<rows::TEditorScreenStrings> Rows);
@@ -333,6 +415,25 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   bool leftButtonDown_ = false;
   // A vertical move by the keyboard (FreeRow lets the caret stay past the row end then).
   bool keyboardVerticalMove_ = false;
+
+  // Selection.
+  TSelState selState_ = ssNoSelection;
+  int selectionMode_ = 0;
+  struct TAnchor {
+    int Row = 0;
+    int Col = 0;
+    int Byte = 0;
+  } anchor_;
+  TColSelection colSel_;
+  TByteSelection byteSel_;
+  TColSelection prevColSel_;  // what the screen shows now
+  struct TRowSelectionDrag {
+    int AnchorRow = 0;
+    bool Active = false;
+  } rowSel_;
+  platform::TClipboard* clipboard_ = nullptr;
+  // Painting.
+  int underlineHideCount_ = 0;
 };
 
 }  // namespace editor
