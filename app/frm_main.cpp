@@ -9,11 +9,11 @@
 
 #include "app/resources.h"
 #include "app/startup.h"
-#include "app/text_view_stand_in.h"
 #include "platform/osversion.h"
 #include "platform/paths.h"
 #include "platform/qt/application.h"
 #include "platform/qt/cursors.h"
+#include "platform/qt/editor_window_widget.h"
 #include "platform/qt/panel.h"
 #include "platform/qt/statusbar.h"
 #include "platform/qt/text.h"
@@ -43,7 +43,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
   platform::qt::Guard([this] { FormCreate(); });
 }
 
-TfrmMain::~TfrmMain() = default;
+// The control lets go of its window before the window goes with the form's children.
+TfrmMain::~TfrmMain() { txtMain->SetWindow(nullptr); }
 
 void TfrmMain::FormCreate() {
   // 1. The hand cursor for links.
@@ -111,7 +112,7 @@ void TfrmMain::Load(ViewMode mode, bool startUp) {
   LoadedMessage message = LoadMessage(messagePath_, mode);
   headers_ = std::move(message.headers);
   UpdateHeaderBar(mode);
-  txtMain->SetText(message.text);
+  txtMain->Lines().SetTextStr(message.text);
   if (startUp) SetCaptionFromSubject(headers_.Subject);
   if (mode == ViewMode::Body) UpdateStamp();
 }

@@ -3,11 +3,14 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/message.h"
+#include "editor/editor.h"
+#include "platform/qt/clipboard.h"
 #include "platform/qt/imagelist.h"
 
 class QAction;
@@ -18,13 +21,12 @@ class QToolBar;
 class QToolButton;
 
 namespace platform::qt {
+class EditorWindowWidget;
 class Panel;
 class StatusBar;
 }  // namespace platform::qt
 
 namespace quillet {
-
-class TextViewStandIn;
 
 class TfrmMain : public QMainWindow {
  public:
@@ -39,6 +41,9 @@ class TfrmMain : public QMainWindow {
   const std::string& MessagePath() const { return messagePath_; }
   // The stamp image shown, -1 for none.
   int ShownStamp() const { return shownStamp_; }
+  // The text view and its window.
+  editor::TEditor& TextView() const { return *txtMain; }
+  platform::qt::EditorWindowWidget* TextViewWindow() const { return txtMainWindow; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +56,8 @@ class TfrmMain : public QMainWindow {
   void CreateToolbarPanel();
   void CreateHeaderBar();
   void CreateBasePanel();
+  // The text view's design values, and the look the settings give it by default.
+  void SetUpTextView();
   void CreateStatusBar();
 
   // Start-up and message (frm_main.cpp).
@@ -99,7 +106,10 @@ class TfrmMain : public QMainWindow {
   QLabel* lblDate = nullptr;
   QLabel* imgKitte = nullptr;
   platform::qt::Panel* pnlBase = nullptr;
-  TextViewStandIn* txtMain = nullptr;
+  // The text view: the control (plain C++) and the widget it draws and scrolls through.
+  std::unique_ptr<editor::TEditor> txtMain;
+  platform::qt::EditorWindowWidget* txtMainWindow = nullptr;
+  platform::qt::QtClipboard clipboard_;
   platform::qt::StatusBar* staMain = nullptr;
 
   QMenu* pumMsg = nullptr;

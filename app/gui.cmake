@@ -5,10 +5,9 @@ add_library(quillet_app STATIC
   frm_main.cpp
   frm_main_design.cpp
   resources.cpp
-  text_view_stand_in.cpp
   ${CMAKE_SOURCE_DIR}/resources/quillet.qrc
 )
-target_link_libraries(quillet_app PUBLIC quillet_model quillet_platform_qt)
+target_link_libraries(quillet_app PUBLIC quillet_model quillet_editor quillet_platform_qt)
 
 add_executable(quillet main.cpp)
 target_link_libraries(quillet PRIVATE quillet_app)
