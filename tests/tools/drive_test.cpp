@@ -174,6 +174,34 @@ TEST(DriveAnswers, PointsMessagesAndTextComeBackAsTheViewAnswers) {
   EXPECT_TRUE(run.Bool(8, "focused"));
 }
 
+TEST(DriveSteps, SettingsAndBothScrollDirectionsReachTheView) {
+  const Outcome run = Drive(With(
+      {"--size", "400x300", "--text", NumberedLines(40)},
+      {"set Caret.Style=csBrief", "set Leftbar.Visible=1", "set Margin.Top=150", "set Font.Size=24",
+       "set ScrollBars=ssHorizontal", "hscroll pagedown", "hscroll lineleft", "hscroll right",
+       "topcol 3", "msg WM_VSCROLL SB_PAGEDOWN", "msg WM_HSCROLL SB_TOP", "set KeyRepeat=1",
+       "set Speed.PageVerticalRangeAc=1", "caret 0 0", "page down"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const int fontHeight = run.Int(0, "fontHeight");
+  EXPECT_EQ(run.Int(1, "caret.y"), run.Int(0, "caret.y") + fontHeight - 2);  // an underline
+  EXPECT_GT(run.Int(2, "textLeft"), run.Int(1, "textLeft"));
+  EXPECT_EQ(run.Int(3, "textTop"), 100);
+  EXPECT_GT(run.Int(4, "fontHeight"), fontHeight);
+  EXPECT_TRUE(run.Bool(5, "hbar.shown"));
+  EXPECT_FALSE(run.Bool(5, "vbar.shown"));
+  const int cols = run.Int(5, "visibleCols");
+  EXPECT_EQ(run.Int(6, "topCol"), cols);
+  EXPECT_EQ(run.Int(6, "hbar.pos"), cols);
+  EXPECT_EQ(run.Int(7, "topCol"), cols - 1);
+  EXPECT_EQ(run.Int(8, "topCol"), 1000 - cols / 2);
+  EXPECT_EQ(run.Int(9, "topCol"), 3);
+  const int rows = run.Int(10, "visibleRows");
+  EXPECT_EQ(run.Int(10, "topRow"), rows);
+  EXPECT_EQ(run.Int(11, "topCol"), 0);
+  // A repeating key pages by the Ac speed: one half page.
+  EXPECT_EQ(run.Int(15, "topRow"), std::max(1, (rows - 1) / 2));
+}
+
 TEST(DriveErrors, BadStepsAndCommandLinesExitTwoBeforeAnyOutput) {
   testsupport::ScratchDir dir;
   const std::string script = dir.Write("s.txt", "# comment\n\npage down\nvscroll sideways\n");
