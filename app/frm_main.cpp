@@ -112,7 +112,7 @@ void TfrmMain::Load(ViewMode mode, bool startUp) {
   LoadedMessage message = LoadMessage(messagePath_, mode);
   headers_ = std::move(message.headers);
   UpdateHeaderBar(mode);
-  txtMain->Lines().SetTextStr(message.text);
+  txtMain->Lines().SetTextStr(message.Text());
   if (startUp) SetCaptionFromSubject(headers_.Subject);
   if (mode == ViewMode::Body) UpdateStamp();
 }

@@ -2,6 +2,7 @@
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 add_library(quillet_app STATIC
+  first_frame.cpp
   frm_main.cpp
   frm_main_design.cpp
   resources.cpp

@@ -2,19 +2,23 @@
 // path; all arguments together form that path.
 #include <QApplication>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "app/first_frame.h"
 #include "app/frm_main.h"
 #include "app/startup.h"
 #include "platform/qt/application.h"
+#include "platform/qt/editor_window_widget.h"
 #include "platform/qt/fonts.h"
 
 namespace {
 
 class QtStartupHost : public quillet::StartupHost {
  public:
-  explicit QtStartupHost(QApplication& app) : app_(app) {}
+  QtStartupHost(QApplication& app, std::chrono::steady_clock::time_point start)
+      : app_(app), start_(start) {}
   void Beep() override { platform::qt::Beep(); }
   void ShowWarning(const std::string& utf8Text) override {
     platform::qt::ShowWarning(nullptr, QString::fromStdString(utf8Text));
@@ -23,23 +27,26 @@ class QtStartupHost : public quillet::StartupHost {
     platform::qt::InstallFontSubstitutions();
     platform::qt::Application::SetTitle("Quillet");
     quillet::TfrmMain window(args);
+    if (quillet::FirstFrameRequested()) quillet::ReportFirstFrame(app_, *window.TextViewWindow(), start_);
     window.show();
     app_.exec();
   }
 
  private:
   QApplication& app_;
+  std::chrono::steady_clock::time_point start_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto start = std::chrono::steady_clock::now();
   // The arguments are taken before Qt sees any: every one of them is part of the path.
   std::vector<std::string> args(argv, argv + argc);
   // The windows are laid out in pixels and are not rescaled for other screen densities.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  QtStartupHost host(app);
+  QtStartupHost host(app, start);
   return quillet::RunProgram(args, host);
 }

@@ -48,6 +48,15 @@ MessageSource::MessageSource(std::string_view fileBytes, size_t textSize) {
     text_.append(line);
     text_.append("\r\n");
   });
+  FindSeparator();
+}
+
+MessageSource::MessageSource(std::string&& fileBytes, size_t textSize) : text_(std::move(fileBytes)) {
+  text_.resize(textSize);  // drops only what follows a NUL
+  FindSeparator();
+}
+
+void MessageSource::FindSeparator() {
   size_t found = text_.find(kSeparator);
   separator_ = found == std::string::npos ? 0 : found + 1;
 }
@@ -74,6 +83,8 @@ MessageSource ReadMessage(const std::string& path) {
   // The text outgrows the file where lines end in a lone CR or LF.
   size_t textSize = MessageSource::TextSize(bytes);
   if (textSize > platform::kMaxFileSize) throw platform::EFOpenError(path);
+  // A text whose every line already ends in CR LF is its own normal form: no second copy.
+  if (textSize == BeforeNul(bytes).size()) return MessageSource(std::move(bytes), textSize);
   return MessageSource(bytes, textSize);
 }
 
@@ -140,7 +151,8 @@ std::string JoinArguments(const std::vector<std::string>& args) {
 
 LoadedMessage LoadMessage(const std::string& path, ViewMode mode) {
   MessageSource source = ReadMessage(path);
-  return {ExtractHeaders(source.HeaderPart()), std::string(source.ViewText(mode))};
+  HeaderValues headers = ExtractHeaders(source.HeaderPart());
+  return {std::move(headers), std::move(source), mode};
 }
 
 }  // namespace quillet

@@ -57,6 +57,9 @@ class MessageSource {
  private:
   friend MessageSource ReadMessage(const std::string& path);
   MessageSource(std::string_view fileBytes, size_t textSize);
+  // Takes `fileBytes` as the text itself: they already are what normalising would make.
+  MessageSource(std::string&& fileBytes, size_t textSize);
+  void FindSeparator();
 
   std::string text_;
   size_t separator_;
@@ -89,9 +92,13 @@ std::string CaptionFor(std::string_view subject);
 std::string JoinArguments(const std::vector<std::string>& args);
 
 // One load as the window performs it, up to the point where it can fail to open the file.
+// The text of the requested mode is read from the source, so a large message is not copied
+// once more before the view takes it.
 struct LoadedMessage {
   HeaderValues headers;
-  std::string text;  // the text of the requested mode
+  MessageSource source;
+  ViewMode mode;
+  std::string_view Text() const { return source.ViewText(mode); }
 };
 LoadedMessage LoadMessage(const std::string& path, ViewMode mode);
 

@@ -153,11 +153,11 @@ TEST(JoinArguments, JoinsWithSingleSpacesOrRefuses) {
 TEST(LoadMessage, ReadsFromDiskEachTimeAndReportsUnopenableFiles) {
   testsupport::ScratchDir dir;
   std::string name = dir.Write("m.eml", "Subject: one\n\nbody\n");
-  EXPECT_EQ(LoadMessage(name, ViewMode::Body).text, "body\r\n");
+  EXPECT_EQ(LoadMessage(name, ViewMode::Body).Text(), "body\r\n");
   dir.Write("m.eml", "Subject: two\n\nnew body\n");
   LoadedMessage m = LoadMessage(name, ViewMode::Source);
   EXPECT_EQ(m.headers.Subject, "two");
-  EXPECT_EQ(m.text, "Subject: two\r\n\r\nnew body\r\n");
+  EXPECT_EQ(m.Text(), "Subject: two\r\n\r\nnew body\r\n");
   unlink(name.c_str());
   EXPECT_THROW(LoadMessage(name, ViewMode::Body), platform::EFOpenError);
 }

@@ -93,10 +93,11 @@ Options Parse(const std::vector<std::string>& args) {
 }
 
 std::string Run(const Options& options) {
-  const std::string text = options.text ? *options.text
-                                        : quillet::LoadMessage(quillet::JoinArguments(options.args),
-                                                               quillet::ViewMode::Body)
-                                              .text;
+  const std::string text =
+      options.text ? *options.text
+                   : std::string(quillet::LoadMessage(quillet::JoinArguments(options.args),
+                                                      quillet::ViewMode::Body)
+                                     .Text());
   Session session(options.session, text);
   std::string states = ViewState(session, "").Text();
   for (const Step& step : options.steps) {

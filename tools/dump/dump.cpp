@@ -203,11 +203,11 @@ void WriteReport(const Options& options, const quillet::LoadedMessage& message, 
   report.End();
   if (options.mode == quillet::ViewMode::Body) AddStamp(report, h);
   report.Bytes("caption", quillet::CaptionFor(h.Subject));
-  report.Bytes("text", message.text);
-  if (options.tokens) AddTokens(report, message.text);
-  if (options.rows) AddRows(report, message.text, options.wrap);
+  report.Bytes("text", message.Text());
+  if (options.tokens) AddTokens(report, message.Text());
+  if (options.rows) AddRows(report, message.Text(), options.wrap);
   if (options.screen) {
-    AddScreenRows(report, message.text,
+    AddScreenRows(report, message.Text(),
                   options.screenWrap ? std::optional(options.wrap) : std::nullopt);
   }
   report.Finish();

@@ -1,0 +1,61 @@
+#include "app/first_frame.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace quillet {
+namespace {
+
+// The resident set's high-water mark in KiB, from the kernel's account of this process.
+long PeakRssKb() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return -1;
+}
+
+class FirstPaintWatcher : public QObject {
+ public:
+  FirstPaintWatcher(QApplication& app, std::chrono::steady_clock::time_point start)
+      : QObject(&app), app_(app), start_(start) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      watched->removeEventFilter(this);
+      // Reported once this paint has been handled and handed to the screen.
+      QTimer::singleShot(0, &app_, [this] {
+        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start_);
+        std::printf("first-frame-ms %.1f peak-rss-kb %ld\n", elapsed.count() / 1000.0, PeakRssKb());
+        std::fflush(stdout);
+        app_.quit();
+      });
+    }
+    return false;
+  }
+
+ private:
+  QApplication& app_;
+  std::chrono::steady_clock::time_point start_;
+  bool seen_ = false;
+};
+
+}  // namespace
+
+bool FirstFrameRequested() { return std::getenv(kFirstFrameVariable) != nullptr; }
+
+void ReportFirstFrame(QApplication& app, QWidget& view, std::chrono::steady_clock::time_point start) {
+  view.installEventFilter(new FirstPaintWatcher(app, start));
+}
+
+}  // namespace quillet
