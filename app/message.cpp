@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ascii.h"
+#include "platform/bulk_memory.h"
 #include "platform/cp932.h"
 #include "platform/errors.h"
 #include "platform/line_breaks.h"
@@ -44,6 +45,7 @@ MessageSource::MessageSource(std::string_view fileBytes, size_t textSize) {
   // Exactly the size needed: a file of lone CRs or LFs doubles, and growing by reallocation
   // would need three times the text for a moment.
   text_.reserve(textSize);
+  platform::PopulateForWrite(text_.data(), textSize);
   ForEachLine(fileBytes, [this](std::string_view line) {
     text_.append(line);
     text_.append("\r\n");

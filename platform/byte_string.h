@@ -8,6 +8,10 @@
 // into a handle, adopt() turns it back into a string, share() makes a new reference from one.
 //
 // The count is not atomic: strings are shared on one thread only.
+//
+// While a ByteStringArena lives on a thread, the strings made there take their memory from
+// large blocks backed at once, instead of one heap allocation each: loading a million rows
+// costs a fraction of the time then. A block is freed when its last string goes.
 
 #include <cstddef>
 #include <string>
@@ -16,11 +20,14 @@
 
 namespace platform {
 
+class ByteStringArena;
+
 class ByteString {
   struct Rep {
     std::size_t refs;
-    std::size_t size;
+    std::size_t size;  // the top bit marks a string that lives in an arena block
   };
+  static constexpr std::size_t kInArena = ~(~std::size_t{0} >> 1);
 
  public:
   class Handle {
@@ -53,7 +60,7 @@ class ByteString {
   }
 
   const char* data() const noexcept;
-  std::size_t size() const noexcept { return rep_ ? rep_->size : 0; }
+  std::size_t size() const noexcept { return rep_ ? rep_->size & ~kInArena : 0; }
   bool empty() const noexcept { return rep_ == nullptr; }
   std::string_view view() const noexcept { return {data(), size()}; }
   operator std::string_view() const noexcept { return view(); }
@@ -64,6 +71,7 @@ class ByteString {
   friend bool operator==(const ByteString& a, std::string_view b) noexcept { return a.view() == b; }
 
  private:
+  friend class ByteStringArena;
   explicit ByteString(Rep* rep) noexcept : rep_(rep) {}
   void AddRef() noexcept {
     if (rep_) ++rep_->refs;
@@ -71,6 +79,28 @@ class ByteString {
   void DropRef() noexcept;
 
   Rep* rep_ = nullptr;
+};
+
+// Makes the strings created on this thread during its life come from large blocks. Arenas
+// nest; the innermost is used. Strings outlive their arena: each block stays until its last
+// string is gone.
+class ByteStringArena {
+ public:
+  ByteStringArena();
+  ~ByteStringArena();
+  ByteStringArena(const ByteStringArena&) = delete;
+  ByteStringArena& operator=(const ByteStringArena&) = delete;
+
+ private:
+  friend class ByteString;
+  // Room for a string of `bytes` (NUL included) in the current block, or nullptr when it is
+  // too large for any block.
+  void* Allocate(std::size_t bytes);
+  void NewBlock();
+
+  ByteStringArena* outer_;
+  char* block_ = nullptr;  // the block being filled; the arena holds one count on it
+  std::size_t used_ = 0;
 };
 
 }  // namespace platform

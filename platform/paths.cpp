@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/bulk_memory.h"
 #include "platform/errors.h"
 
 namespace platform {
@@ -38,28 +39,40 @@ std::string ReadFile(const std::string& path, bool stopAtNul) {
       static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
     throw EFOpenError(path);
   }
+  // The first piece goes through a small buffer; the whole file's memory is asked for only
+  // when that piece holds no NUL, so a text that ends early (a large sparse file that begins
+  // with a NUL) never needs it. The rest is read straight into the text, without a second copy.
   std::string data;
   char buffer[65536];
+  size_t filled = 0;  // bytes of `data` read so far
   for (;;) {
-    ssize_t n = read(fd.Get(), buffer, sizeof buffer);
+    const bool direct = filled < data.size();
+    char* into = direct ? data.data() + filled : buffer;
+    const size_t room = direct ? data.size() - filled : sizeof buffer;
+    ssize_t n = read(fd.Get(), into, room);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw EFOpenError(path);
     }
     if (n == 0) break;
     size_t count = static_cast<size_t>(n);
-    const void* nul = stopAtNul ? std::memchr(buffer, '\0', count) : nullptr;
-    if (nul) count = static_cast<size_t>(static_cast<const char*>(nul) - buffer);
+    const void* nul = stopAtNul ? std::memchr(into, '\0', count) : nullptr;
+    if (nul) count = static_cast<size_t>(static_cast<const char*>(nul) - into);
     // The file may have grown since fstat.
-    if (data.size() + count > kMaxFileSize) throw EFOpenError(path);
-    // The whole file's memory is asked for only once the first piece is read: a text that
-    // ends early, as in a large sparse file that begins with a NUL, never needs it.
-    if (!nul && data.capacity() < static_cast<size_t>(st.st_size)) {
-      data.reserve(static_cast<size_t>(st.st_size));
+    if (filled + count > kMaxFileSize) throw EFOpenError(path);
+    if (!direct) {
+      data.resize(filled);
+      data.append(buffer, count);
+      if (!nul && data.size() < static_cast<size_t>(st.st_size)) {
+        data.reserve(static_cast<size_t>(st.st_size));
+        PopulateForWrite(data.data(), data.capacity());
+        data.resize(static_cast<size_t>(st.st_size));
+      }
     }
-    data.append(buffer, count);
+    filled += count;
     if (nul) break;
   }
+  data.resize(filled);
   return data;
 }
 

@@ -88,6 +88,8 @@ void TEditorScreenStrings::AppendLayout(std::string_view Lines, textstore::TEdit
 }
 
 void TEditorScreenStrings::LoadText(std::string_view Text) {
+  // Every row is made anew: their strings come from large blocks.
+  platform::ByteStringArena arena;
   platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
   Clear();
   if (!Text.empty()) {
@@ -114,6 +116,8 @@ void TEditorScreenStrings::LoadText(std::string_view Text) {
 }
 
 void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
+  // Every row is made anew: their strings come from large blocks.
+  platform::ByteStringArena arena;
   platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
   Clear();
   TLineFile file(FileName);
@@ -140,6 +144,8 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
 }
 
 void TEditorScreenStrings::WrapAll() {
+  // Every row is made anew: their strings come from large blocks.
+  platform::ByteStringArena arena;
   const int count = Count();
   if (count == 0 || OwnerLoading()) return;
   ClearSelections();
@@ -221,6 +227,8 @@ void TEditorScreenStrings::WrapAll() {
 }
 
 void TEditorScreenStrings::UnwrapAll() {
+  // Every row is made anew: their strings come from large blocks.
+  platform::ByteStringArena arena;
   const int count = Count();
   if (count == 0) return;
   ClearSelections();

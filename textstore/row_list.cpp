@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <utility>
 
+#include "platform/bulk_memory.h"
 #include "platform/errors.h"
 
 namespace textstore {
@@ -60,9 +62,14 @@ void TheStringList::Put(int Index, const ByteString& S) {
 void TheStringList::SetCapacity(int NewCapacity) {
   NewCapacity = std::max(NewCapacity, count_);
   if (NewCapacity == capacity_) return;
-  std::unique_ptr<TheStringItem[]> items;
+  Items items;
   if (NewCapacity > 0) {
-    items = std::make_unique<TheStringItem[]>(static_cast<size_t>(NewCapacity));
+    const size_t n = static_cast<size_t>(NewCapacity);
+    auto* raw = static_cast<TheStringItem*>(::operator new(sizeof(TheStringItem) * n));
+    // Backed at once before the slots are written: a million rows fault page by page otherwise.
+    platform::PopulateForWrite(raw, sizeof(TheStringItem) * n);
+    std::uninitialized_value_construct_n(raw, n);
+    items.reset(raw);
     if (count_ > 0) {
       std::memcpy(items.get(), items_.get(), sizeof(TheStringItem) * static_cast<size_t>(count_));
     }

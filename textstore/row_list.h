@@ -80,7 +80,12 @@ class TheStringList : public platform::TStrings {
   // Releases the strings of every row.
   void ReleaseAll();
 
-  std::unique_ptr<TheStringItem[]> items_;
+  // Raw storage of trivially destructible rows, allocated by SetCapacity.
+  struct FreeItems {
+    void operator()(TheStringItem* items) const noexcept { ::operator delete(items); }
+  };
+  using Items = std::unique_ptr<TheStringItem[], FreeItems>;
+  Items items_;
   int count_ = 0;
   int capacity_ = 0;
   int updateCount_ = 0;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -31,6 +33,38 @@ TEST(ByteString, CopiesShareMovesHandOverAndEveryByteIsKept) {
   ByteString empty("");
   EXPECT_EQ(empty.use_count(), 0u);  // holds no memory
   EXPECT_STREQ(empty.data(), "");
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(ByteStringArena, StringsOutliveTheirArenaAndKeepTheirBytes) {
+  std::vector<ByteString> kept;
+  {
+    ByteStringArena arena;
+    for (int i = 0; i < 50000; ++i) kept.emplace_back("row " + std::to_string(i));  // many blocks
+    kept.emplace_back(std::string(2u << 20, 'x'));  // larger than a block: the heap
+    {
+      ByteStringArena inner;  // arenas nest
+      kept.emplace_back("inner");
+    }
+    kept.emplace_back("after inner");
+  }
+  kept.emplace_back("no arena");
+  EXPECT_EQ(kept[12345], "row 12345");
+  EXPECT_EQ(kept[12345].data()[kept[12345].size()], '\0');
+  EXPECT_EQ(kept[50000].size(), 2u << 20);
+  EXPECT_EQ(kept[50001], "inner");
+  EXPECT_EQ(kept[50002], "after inner");
+  // Copies share, and the blocks go with their last strings (the sanitizer build checks that
+  // nothing is freed early or leaked).
+  ByteString copy = kept[7];
+  kept.erase(kept.begin(), kept.begin() + 40000);
+  EXPECT_EQ(copy, "row 7");
+  EXPECT_EQ(copy.use_count(), 1u);
 }
 
 }  // namespace
