@@ -343,6 +343,9 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   void CreateCaretShape();
   void SetCaretScreenPos();
   void ShowCaretIfAllowed();
+  // After the view moved or changed size under the caret: its pixel place again, hidden while
+  // outside the view. No event: the caret did not move in the text.
+  void PlaceCaret();
   // editor_selection.cpp
   void UpdateSelection();
   void RepaintSelectionChange();

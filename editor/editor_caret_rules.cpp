@@ -144,10 +144,8 @@ void TEditor::CaretHide() {
 
 void TEditor::CaretShow() {
   if (caretHideCount_ == 0 || --caretHideCount_ > 0) return;
-  if (!HandleAllocated() || !caretCreated_ || !window_->Focused() || caretShown_) return;
   // The view may have scrolled under the hidden caret: place it again before showing it.
-  window_->SetCaretPos(CaretPos());
-  ShowCaretIfAllowed();
+  PlaceCaret();
 }
 
 void TEditor::ShowCaretIfAllowed() {
@@ -155,6 +153,16 @@ void TEditor::ShowCaretIfAllowed() {
     window_->ShowCaret();
     caretShown_ = true;
   }
+}
+
+void TEditor::PlaceCaret() {
+  if (!HandleAllocated() || !caretCreated_) return;
+  window_->SetCaretPos(CaretPos());
+  if (caretShown_ && !CaretInView()) {
+    window_->HideCaret();
+    caretShown_ = false;
+  }
+  ShowCaretIfAllowed();
 }
 
 void TEditor::UpdateCaret() {

@@ -17,6 +17,7 @@ void TEditor::RowsChanged() {
     RepaintAll();
   }
   RecalcScrollRanges();
+  PlaceCaret();
   if (screen_->ChangeRecord().ChangePending) {
     modified_ = true;
     DoChange();

@@ -57,6 +57,7 @@ void TEditor::Resized() {
   RecalcMetrics();
   RecalcScrollRanges();
   RepaintAll();
+  PlaceCaret();
 }
 
 // --- Metrics ---------------------------------------------------------------------------------

@@ -228,5 +228,19 @@ TEST(EditorPositions, CaretPosFollowsTheStyle) {
   EXPECT_EQ(v.CaretPos(), (platform::TPoint{31 + 16, 2 + 16 + 14}));
 }
 
+TEST(EditorCaretDisplay, TheCaretHidesWhenAResizeLeavesItOutsideTheView) {
+  EditorFixture f({640, 343});
+  TEditor& v = f.view();
+  v.Lines().SetTextStr(NumberedLines(100));
+  f.window.SetFocus();
+  v.SetRowCol(15, 1);
+  EXPECT_TRUE(f.window.caretShown);
+  f.window.Resize({640, 120});  // 7 rows: row 15 is below them
+  EXPECT_FALSE(f.window.caretShown);
+  f.window.Resize({640, 343});
+  EXPECT_TRUE(f.window.caretShown);
+  EXPECT_EQ(f.window.caretPos, v.CaretPos());
+}
+
 }  // namespace
 }  // namespace editor
