@@ -167,6 +167,7 @@ class TEditorScreenStrings : public textstore::TEditorStringList,
   void SyncLayout();
   // Lays out Lines (whole lines) through Scratch and appends the rows.
   void AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch);
+  void AppendRows(const textstore::TEditorStringList& Rows);
   // Rows 2 × screen height past Row, within the owner's view of the display.
   int ScanLimit(int Row) const;
   // Row's stored scan state equals Data (as storing Data would leave it).

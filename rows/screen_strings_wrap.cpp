@@ -4,6 +4,9 @@
 // list of the whole text's rows is made twice.
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,6 +21,51 @@ namespace {
 
 // Lines are laid out in chunks of about this many bytes.
 constexpr size_t kChunkBytes = 256 * 1024;
+// From this size on, a loaded text's second half is laid out on a second core.
+constexpr size_t kParallelBytes = 4u << 20;
+
+// Where the chunk of whole lines that starts at `start` ends: after the first line break at or
+// past start + bytes, or at the end of the text.
+size_t ChunkEnd(std::string_view Text, size_t start, size_t bytes) {
+  size_t end = Text.find_first_of("\r\n", std::min(start + bytes, Text.size()));
+  if (end == std::string_view::npos) return Text.size();
+  return end + (Text.substr(end, 2) == "\r\n" ? 2 : 1);
+}
+
+// The rows of a text laid out by a copy of the wrap routine on a thread of its own. Nothing of
+// it is shared while it runs: its strings come from its own blocks and are handed over only
+// after Join.
+class BackgroundLayout {
+ public:
+  BackgroundLayout(const textstore::TLineWrapper& Wrapper, std::string_view Text)
+      : wrapper_(Wrapper), thread_([this, Text] { Run(Text); }) {}
+  BackgroundLayout(const BackgroundLayout&) = delete;
+  BackgroundLayout& operator=(const BackgroundLayout&) = delete;
+  ~BackgroundLayout() {
+    if (thread_.joinable()) thread_.join();
+  }
+  // Waits for the rows; rethrows what the layout threw.
+  const textstore::TEditorStringList& Join() {
+    thread_.join();
+    if (error_) std::rethrow_exception(error_);
+    return rows_;
+  }
+
+ private:
+  void Run(std::string_view Text) noexcept {
+    try {
+      platform::ByteStringArena arena;
+      wrapper_.WrapLines(Text, rows_);
+    } catch (...) {
+      error_ = std::current_exception();
+    }
+  }
+
+  textstore::TLineWrapper wrapper_;
+  textstore::TEditorStringList rows_;
+  std::exception_ptr error_;
+  std::thread thread_;  // last: it starts once everything it uses exists
+};
 
 // Keeps a list's OnChange off for a scope.
 class ChangeEventOff {
@@ -81,9 +129,13 @@ int TEditorScreenStrings::CountRows(std::string_view Line) {
 
 void TEditorScreenStrings::AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch) {
   WrapLines(Lines, Scratch);
-  for (int i = 0; i < Scratch.Count(); ++i) {
-    const int row = Add(Scratch.Get(i));
-    SetRowKind(row, Scratch.RowKind(i));
+  AppendRows(Scratch);
+}
+
+void TEditorScreenStrings::AppendRows(const textstore::TEditorStringList& Rows) {
+  for (int i = 0; i < Rows.Count(); ++i) {
+    const int row = Add(Rows.Get(i));
+    SetRowKind(row, Rows.RowKind(i));
   }
 }
 
@@ -98,18 +150,20 @@ void TEditorScreenStrings::LoadText(std::string_view Text) {
     textstore::LineReader lines(Text);
     for (std::string_view line; lines.Next(line);) estimate.Add(line.size());
     SetCapacity(estimate.Rows());
+    // A large text's second half is laid out by the plain wrap routine on another core while
+    // this thread lays out the first; the caller sees one finished layout either way.
+    const size_t split = Text.size() >= kParallelBytes ? ChunkEnd(Text, 0, Text.size() / 2)
+                                                       : Text.size();
+    std::optional<BackgroundLayout> tail;
+    if (split < Text.size()) tail.emplace(wrapper_, Text.substr(split));
     // Chunks of whole lines: each ends after a line break, or at the end of the text.
     textstore::TEditorStringList scratch;
-    for (size_t start = 0; start < Text.size();) {
-      size_t end = Text.find_first_of("\r\n", std::min(start + kChunkBytes, Text.size()));
-      if (end == std::string_view::npos) {
-        end = Text.size();
-      } else {
-        end += Text.substr(end, 2) == "\r\n" ? 2 : 1;
-      }
+    for (size_t start = 0; start < split;) {
+      const size_t end = std::min(ChunkEnd(Text, start, kChunkBytes), split);
       AppendLayout(Text.substr(start, end - start), scratch);
       start = end;
     }
+    if (tail) AppendRows(tail->Join());
     if (Text.back() != '\n' && Text.back() != '\r') SetRowKind(Count() - 1, textstore::rkTextEnd);
   }
   ScanFromTop();

@@ -399,5 +399,32 @@ TEST(ScreenStringsOwnership, AViewMayLeaveDuringAChangeNotice) {
   EXPECT_TRUE(list.expired());  // the last holder freed it
 }
 
+// A text large enough to be laid out on two cores gives the rows one core would.
+TEST(ScreenStringsLargeText, TwoCoresLayOutWhatOneWould) {
+  std::string text;
+  for (int i = 0; text.size() < (5u << 20); ++i) {
+    text += Letters(static_cast<size_t>(i % 300), static_cast<char>('a' + i % 26));
+    text += i % 7 == 0 ? "\r" : "\r\n";
+  }
+  text += "tail";
+  for (bool wrap : {false, true}) {
+    FakeEditorHost host;
+    TEditorScreenStrings& rows = host.ScreenStrings();
+    rows.WrapOption().SetWrapByte(60);
+    rows.SetWordWrap(wrap);
+    rows.LoadText(text);
+    textstore::TEditorStringList expected;
+    rows.WrapLines(text, expected);
+    for (int row = 0; row < rows.Count(); ++row) {
+      ASSERT_EQ(rows.Get(row).view(), expected.Get(row).view()) << row;
+      if (row + 1 < rows.Count()) {
+        ASSERT_EQ(rows.RowKind(row), expected.RowKind(row)) << row;
+      }
+    }
+    EXPECT_EQ(rows.Count(), expected.Count()) << wrap;
+    EXPECT_EQ(rows.RowKind(rows.Count() - 1), textstore::rkTextEnd);
+  }
+}
+
 }  // namespace
 }  // namespace rows
