@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/editor_bars.h"
@@ -270,6 +271,33 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   // The underline is to be painted under the caret row now.
   bool UnderlineShown() const;
 
+  // --- Hit testing, search and marks -------------------------------------------------------
+  // The token under a client point or at the caret: its kind (toEof for none) and text.
+  struct TTokenHit {
+    std::uint8_t Kind = 0;
+    std::string Text;
+    int Row = 0;    // the row the token's scan started from
+    int Start = 0;  // its first byte, counted from that row's start
+  };
+  std::uint8_t TokenFromPos(platform::TPoint P);
+  std::uint8_t TokenFromCaret();
+  std::uint8_t TokenStringFromPos(platform::TPoint P, std::string& S);
+  std::uint8_t TokenStringFromCaret(std::string& S);
+  // Selects the token (an ordinary selection); false when there is none.
+  bool SelectTokenFromPos(platform::TPoint P);
+  bool SelectTokenFromCaret();
+  // The next (soForward) or previous occurrence of Text after or before the selection, hit or
+  // caret, shown as HitStyle says; false when there is none.
+  bool Search(std::string_view Text, std::uint16_t Options);
+  // Shows Length bytes from the caret as a hit of the current HitStyle.
+  void SelectHit(int Length);
+  // Row marks 0 ... 15; marks 0 ... 9 are bookmarks, on one row at a time. Other numbers are
+  // ignored.
+  void PutMark(int ARow, int N);
+  void DeleteMark(int ARow, int N);
+  void GotoMark(int N);
+  bool RowHasMark(int ARow, int N) const;
+
   // --- Edit-control messages --------------------------------------------------------------
   // The platform's multi-line edit messages with their numbers (see editor_messages.h).
   // Unknown messages answer 0.
@@ -346,6 +374,9 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   // After the view moved or changed size under the caret: its pixel place again, hidden while
   // outside the view. No event: the caret did not move in the text.
   void PlaceCaret();
+  // editor_hit_test.cpp
+  std::optional<TTokenHit> TokenAtCell(int ARow, int ACol);
+  std::optional<TTokenHit> TokenAtPoint(platform::TPoint P);
   // editor_selection.cpp
   void UpdateSelection();
   void RepaintSelectionChange();
@@ -435,6 +466,9 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
     bool Active = false;
   } rowSel_;
   platform::TClipboard* clipboard_ = nullptr;
+  // A search hit: its length, and whether the selection being made is a drawn hit.
+  int hitLength_ = 0;
+  bool hitDrawing_ = false;
   // Painting.
   int underlineHideCount_ = 0;
 };

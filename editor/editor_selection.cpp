@@ -78,10 +78,13 @@ void TEditor::StartSelection() {
 
 void TEditor::ExtendSelection() {
   if (selState_ == ssAnchored) {
-    selState_ = ssSelected;
+    // A search's hit drawn as such is no selection: it is not copied.
+    selState_ = hitDrawing_ ? ssHit : ssSelected;
     HideUnderline();
+    UpdateSelection();
+  } else if (selState_ == ssSelected) {
+    UpdateSelection();
   }
-  if (selState_ == ssSelected) UpdateSelection();
 }
 
 void TEditor::UpdateSelection() {
@@ -142,7 +145,10 @@ void TEditor::ClearSelection() {
     selState_ = ssNoSelection;
     return;
   }
+  const bool caretHit = selState_ == ssHit && hitStyle_ == hsCaret;
   selState_ = ssNoSelection;
+  hitLength_ = 0;
+  if (caretHit) UpdateCaret();  // the block over the hit becomes the normal caret again
   const bool shown = !(colSel_.StartRow == colSel_.EndRow && colSel_.StartCol == colSel_.EndCol);
   if (shown) InvalidateRows(colSel_.StartRow - 1, colSel_.EndRow);
   ShowUnderline();
