@@ -167,6 +167,8 @@ void TEditor::Notification(platform::TComponent* Component) {
 }
 
 void TEditor::SetHitStyle(TEditorHitStyle Value) {
+  if (hitStyle_ == Value) return;
+  ClearSelection();
   hitStyle_ = Value;
 }
 

@@ -74,11 +74,14 @@ TEST_F(SearchTest, FindsForwardAndBackwardAcrossBufferSeams) {
   EXPECT_TRUE(view.Search("ME!", textstore::soForward));
   EXPECT_EQ(view.Row(), 81);
   EXPECT_FALSE(view.Search("ME!", textstore::soForward));  // nothing further on
+  view.ClearSelection();
   view.SetRowCol(199, 0);
   EXPECT_TRUE(view.Search("FIND-", 0));  // backwards over several buffers
-  EXPECT_EQ(view.Row(), 80);
-  EXPECT_EQ(view.Col(), 95);
+  EXPECT_EQ(view.ByteSelection().StartRow, 80);
+  EXPECT_EQ(view.ByteSelection().StartByte, 95);
+  EXPECT_EQ(view.SelText(), "FIND-");
   // Across the line break, when the options allow it.
+  view.ClearSelection();
   view.SetRowCol(0, 0);
   EXPECT_TRUE(view.Search("FIND-ME!", textstore::soForward | textstore::soAcrossLineBreaks));
   EXPECT_EQ(view.SelText(), "FIND-\r\nME!");
@@ -99,7 +102,7 @@ TEST_F(SearchTest, HitStylesDecideWhetherTheHitIsASelection) {
   view.SetRowCol(0, 0);
   EXPECT_TRUE(view.Search("FIND", textstore::soForward));
   EXPECT_EQ(view.Row(), 80);
-  EXPECT_EQ(view.Col(), 97);
+  EXPECT_EQ(view.Col(), 95);  // at the match start
   EXPECT_EQ(window.caretSize.Width, 4 * view.ColWidth());  // a block over the match
   view.ClearSelection();
   EXPECT_EQ(window.caretSize.Width, 2);
