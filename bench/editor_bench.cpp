@@ -4,6 +4,7 @@
 // away, so that only the view's own work is timed, not the fake's call logs.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -206,5 +207,55 @@ void BM_FirstPutAfterJump(benchmark::State& state) {
   editor.EmptyUndoBuffer();
 }
 BENCHMARK(BM_FirstPutAfterJump)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// Select-all and the selected text of the whole 64 MB mail, as Ctrl+A and a copy need them.
+// Reports the bytes of the text; its peak memory is the text once more.
+void BM_SelectAllSelText(benchmark::State& state) {
+  View& view = SharedView(false);
+  size_t bytes = 0;
+  for (auto _ : state) {
+    view.editor->SelectAll();
+    const std::string text = view.editor->SelText();
+    bytes = text.size();
+    benchmark::DoNotOptimize(text.data());
+    state.PauseTiming();
+    view.editor->ClearSelection();
+    state.ResumeTiming();
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SelectAllSelText)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The token under the pointer on a 10 MB body that is one logical line, wrapped at 80 columns:
+// what every mouse move over the view asks. The view shows the middle of the line.
+void BM_TokenUnderPointer(benchmark::State& state) {
+  static const std::unique_ptr<View> view = [] {
+    std::string line = bench::MailSample(10u << 20);
+    line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    auto v = std::make_unique<View>(true);
+    v->editor->Lines().SetTextStr(line);
+    v->editor->SetTopRow(v->editor->RowCount() / 2);
+    return v;
+  }();
+  TEditor& editor = *view->editor;
+  int step = 0;
+  for (auto _ : state) {
+    const platform::TPoint at{editor.TextLeft() + (step * 7 % 80) * editor.ColWidth(),
+                              editor.TextTop() + (step % 20) * editor.RowHeight()};
+    benchmark::DoNotOptimize(editor.TokenFromPos(at));
+    ++step;
+  }
+  state.counters["rows"] = editor.RowCount();
+}
+BENCHMARK(BM_TokenUnderPointer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
