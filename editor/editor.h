@@ -270,6 +270,16 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   int UnderlinePos(int ARow) const;
   // The underline is to be painted under the caret row now.
   bool UnderlineShown() const;
+  // During OnDrawLine: the canvas its handler draws on; nullptr at any other time.
+  platform::TCanvas* PaintCanvas() const { return paintEvent_ ? paintCanvas_ : nullptr; }
+  // For OnDrawLine handlers: draws S over the row being painted, its first byte in the cell
+  // at (X, Y) (OnDrawLine's X and Y are the row's column 0) and its characters on the
+  // columns the view gives them (a tab takes its fill), cut at the column limit and clipped
+  // to Rect. Color clNone is the font colour; fsUnderline is a dotted line on the cells'
+  // last pixel row. The cells keep the background the row gave them and show S instead of
+  // their own text. Does nothing outside OnDrawLine.
+  void DrawTextRect(const platform::TRect& Rect, int X, int Y, std::string_view S,
+                    platform::TColor Color, platform::TFontStyles Style);
 
   // --- Hit testing, search and marks -------------------------------------------------------
   // The token under a client point or at the caret: its kind (toEof for none) and text.
@@ -339,6 +349,20 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   virtual void DoChange();
   virtual void DoTopColChange();
   virtual void DoTopRowChange();
+
+  // Painting. Raises OnDrawLine for one painted piece of a row.
+  virtual void DoDrawLine(const platform::ByteString& LineStr, int X, int Y, int Index,
+                          const platform::TRect& ARect, bool Selected);
+  // The marks, at the top left (X, Y) of the column after a row's text (of the text area's
+  // first row for the end of an empty text). They draw only while Paint runs, inside the
+  // piece of the row being painted.
+  virtual void DrawEofMark(int X, int Y);
+  virtual void DrawRetMark(int X, int Y);
+  virtual void DrawSelRetMark(int X, int Y);
+  virtual void DrawWrapMark(int X, int Y);
+  virtual void DrawSelWrapMark(int X, int Y);
+  virtual void DrawHideMark(int X, int Y);
+  virtual void DrawSelHideMark(int X, int Y);
 
  private:
   class RowsHost;
@@ -471,6 +495,59 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   bool hitDrawing_ = false;
   // Painting.
   int underlineHideCount_ = 0;
+  // One column of the row being painted: the byte shown (a tab and its fill, control bytes
+  // blank), its colours (never clNone) and style.
+  struct TPaintCell {
+    char Byte = ' ';
+    platform::TFontStyles Style;
+    platform::TColor Fore = platform::clBlack;
+    platform::TColor Back = platform::clWhite;
+  };
+  // The row being painted: its text, the text scanned and handed to OnDrawLine (with the
+  // next row's after a wrap), its column map, display width, the columns drawn (cut at the
+  // column limit), whether any of it can be visible, and its cells from column 0.
+  struct TPaintRow {
+    int Index = 0;
+    int Y = 0;
+    platform::ByteString Text;
+    platform::ByteString LineStr;
+    std::string Map;
+    int Width = 0;
+    int Cut = 0;
+    bool Reachable = false;
+    std::vector<TPaintCell> Cells;
+    std::vector<int> ByteCols;  // column of each mapped byte, then the map's end
+    // The piece being painted: its cells as drawn from column PieceFrom, its background.
+    std::vector<TPaintCell> Piece;
+    int PieceFrom = 0;
+    platform::TColor PieceBack = platform::clWhite;
+  };
+  // editor_paint.cpp
+  void PaintTextArea(const platform::TRect& Area);
+  void PaintRowPieces(const platform::TRect& Rect);
+  // Columns StartCol ... EndCol of the row being painted, limited to its width and moved
+  // off second halves of double-byte characters, as pixel x's.
+  void ColumnSpan(int StartCol, int EndCol, int& X1, int& X2) const;
+  platform::TColor BackColor() const;
+  platform::TColor TextColor() const;
+  void SelectionColors(platform::TColor& Fore, platform::TColor& Back) const;
+  platform::TRgb Rgb(platform::TColor Color) const;
+  // editor_paint_row.cpp
+  void ComposeRow(int ARow, int Y, const platform::TRect& Rect, fountain::TFountainParser& Parser);
+  void PaintPiece(const platform::TRect& Rect, bool Selected);
+  void DrawRowMark(const platform::TRect& Rect, bool Selected);
+  // Count cells from (X, Y), clipped to Clip: backgrounds as high as Clip, then the text of
+  // each run of equal colours and style once, with its dotted underline.
+  void DrawCellRuns(const platform::TRect& Clip, int X, int Y, const TPaintCell* Cells, int Count);
+  platform::TFontHandle StyleFont(platform::TFontStyles Style);
+  platform::TCanvas* paintCanvas_ = nullptr;  // set while Paint runs
+  platform::TRect paintPiece_;                // the piece being painted
+  bool paintEvent_ = false;                   // OnDrawLine is being raised
+  TPaintRow paintRow_;
+  // Fonts of the view's face by style (bold, italic, strike-out), made once per window font.
+  platform::TFontHandle styleFonts_[8] = {};
+  platform::TFontHandle styleFontsBase_;
+  const platform::TEditorWindow* styleFontsWindow_ = nullptr;
 };
 
 }  // namespace editor

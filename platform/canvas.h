@@ -66,6 +66,12 @@ class TCanvas {
   // A one-pixel solid line from `from` up to, but not including, `to`.
   virtual void Line(TPoint from, TPoint to, TRgb color) = 0;
   virtual void SetPixel(TPoint at, TRgb color) = 0;
+  // A horizontal one-pixel line `width` pixels long from `from`: every second pixel, the first
+  // included, in `dot`, the others in `back`. Backends may do it in one operation.
+  virtual void DottedLine(TPoint from, int width, TRgb dot, TRgb back) {
+    FillRect({from.X, from.Y, from.X + width, from.Y + 1}, back);
+    for (int x = 0; x < width; x += 2) SetPixel({from.X + x, from.Y}, dot);
+  }
 
   // CP932 text on the grid: byte i's cell starts at origin.X + i * cellWidth, a double-byte
   // character takes two cells, and the text's top is origin.Y. The font never moves a glyph

@@ -234,6 +234,19 @@ void QtCanvas::SetPixel(TPoint at, TRgb color) {
   if (clip_.Contains(at)) Painter().fillRect(QRect(at.X, at.Y, 1, 1), ToQColor(color));
 }
 
+void QtCanvas::DottedLine(TPoint from, int width, TRgb dot, TRgb back) {
+  const TRect r = TRect{from.X, from.Y, from.X + width, from.Y + 1}.Intersect(clip_);
+  if (r.IsEmpty()) return;
+  QImage tile(2, 1, QImage::Format_RGB32);
+  tile.setPixel(0, 0, ToQColor(dot).rgb());
+  tile.setPixel(1, 0, ToQColor(back).rgb());
+  QPainter& painter = Painter();
+  const QPointF origin = painter.brushOrigin();
+  painter.setBrushOrigin(from.X, from.Y);
+  painter.fillRect(ToQRect(r), QBrush(tile));
+  painter.setBrushOrigin(origin);
+}
+
 void QtCanvas::DrawCells(TPoint origin, std::string_view cp932, TFontHandle font, int cellWidth,
                          TRgb fore, const TRgb* back, const TRect& limit) {
   const QtFontTable::Font& f = fonts_->Get(font);

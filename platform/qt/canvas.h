@@ -64,6 +64,8 @@ class QtCanvas final : public TCanvas {
   void FillRect(const TRect& rect, TRgb color) override;
   void Line(TPoint from, TPoint to, TRgb color) override;
   void SetPixel(TPoint at, TRgb color) override;
+  // One fill with a two-pixel tile whose first pixel is the line's first.
+  void DottedLine(TPoint from, int width, TRgb dot, TRgb back) override;
   // Each glyph's origin is its first cell's left edge, the baseline origin.Y + ascent; the
   // back fill covers the cells, each cellWidth wide and ascent + descent high.
   void DrawCells(TPoint origin, std::string_view cp932, TFontHandle font, int cellWidth, TRgb fore,

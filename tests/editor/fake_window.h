@@ -15,8 +15,9 @@ namespace editor::testing {
 
 // One drawing call, as the canvas received it.
 struct CanvasCall {
-  enum Kind { Fill, Line, Pixel, Cells, Copy } kind;
-  platform::TRect rect;  // Fill: the rectangle; Line: from (Left, Top) to (Right, Bottom)
+  enum Kind { Fill, Line, Pixel, Cells, Copy, Dots } kind;
+  // Fill, Dots: the rectangle; Line: from (Left, Top) to (Right, Bottom)
+  platform::TRect rect;
   platform::TRgb fore;
   std::string text;      // Cells: the bytes drawn
   platform::TPoint at;   // Cells: the origin
@@ -36,6 +37,9 @@ class RecordingCanvas : public platform::TCanvas {
   }
   void SetPixel(platform::TPoint at, platform::TRgb color) override {
     calls.push_back({CanvasCall::Pixel, {at.X, at.Y, at.X + 1, at.Y + 1}, color, {}, at});
+  }
+  void DottedLine(platform::TPoint from, int width, platform::TRgb dot, platform::TRgb) override {
+    calls.push_back({CanvasCall::Dots, {from.X, from.Y, from.X + width, from.Y + 1}, dot, {}, from});
   }
   void DrawCells(platform::TPoint origin, std::string_view cp932, platform::TFontHandle,
                  int cellWidth, platform::TRgb fore, const platform::TRgb*,
