@@ -1,6 +1,7 @@
 #include "app/first_frame.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -31,13 +32,20 @@ class FirstPaintWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !seen_) {
       seen_ = true;
+      view_ = static_cast<QWidget*>(watched);
       watched->removeEventFilter(this);
       // Reported once this paint has been handled and handed to the screen.
       QTimer::singleShot(0, &app_, [this] {
         const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - start_);
-        std::printf("first-frame-ms %.1f peak-rss-kb %ld\n", elapsed.count() / 1000.0, PeakRssKb());
-        std::fflush(stdout);
+        if (std::getenv(kFirstFrameVariable) != nullptr) {
+          std::printf("first-frame-ms %.1f peak-rss-kb %ld\n", elapsed.count() / 1000.0,
+                      PeakRssKb());
+          std::fflush(stdout);
+        }
+        if (const char* file = std::getenv(kScreenshotVariable)) {
+          view_->window()->grab().save(QString::fromLocal8Bit(file), "PNG");
+        }
         app_.quit();
       });
     }
@@ -48,11 +56,14 @@ class FirstPaintWatcher : public QObject {
   QApplication& app_;
   std::chrono::steady_clock::time_point start_;
   bool seen_ = false;
+  QWidget* view_ = nullptr;
 };
 
 }  // namespace
 
-bool FirstFrameRequested() { return std::getenv(kFirstFrameVariable) != nullptr; }
+bool FirstFrameRequested() {
+  return std::getenv(kFirstFrameVariable) != nullptr || std::getenv(kScreenshotVariable) != nullptr;
+}
 
 void ReportFirstFrame(QApplication& app, QWidget& view, std::chrono::steady_clock::time_point start) {
   view.installEventFilter(new FirstPaintWatcher(app, start));
