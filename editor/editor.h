@@ -326,6 +326,53 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   // The option-change handler of every option object and of the fountain in force.
   void OptionChanged(platform::TObject* Sender);
 
+  // --- Input ------------------------------------------------------------------------------
+  // The host's view of keys and the mouse. OnKeyDown comes before the control acts on a key:
+  // a handler that sets Key to 0 stops the control. The mouse events come after the control
+  // placed the caret; OnClick ends a left press made on the control (not a double-click).
+  using TKeyHandler =
+      platform::Method<void(platform::TObject* Sender, int& Key, platform::TShiftState Shift)>;
+  using TMouseHandler =
+      platform::Method<void(platform::TObject* Sender, platform::TMouseButton Button,
+                            platform::TShiftState Shift, int X, int Y)>;
+  using TMouseMoveHandler =
+      platform::Method<void(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y)>;
+  // Setting Handled keeps the control from scrolling.
+  using TMouseWheelHandler =
+      platform::Method<void(platform::TObject* Sender, platform::TShiftState Shift,
+                            int WheelDelta, platform::TPoint MousePos, bool& Handled)>;
+  TKeyHandler OnKeyDown;
+  TKeyHandler OnKeyUp;
+  TMouseHandler OnMouseDown;
+  TMouseMoveHandler OnMouseMove;
+  TMouseHandler OnMouseUp;
+  platform::TNotifyEvent OnClick;
+  platform::TNotifyEvent OnDblClick;
+  TMouseWheelHandler OnMouseWheel;
+
+  // TWindowClient input (editor_input.cpp). While the left button is held on the control or a
+  // selection drag is pending or active, input is swallowed (Ctrl and Esc steer the drag).
+  bool KeyDown(const platform::TKeyEvent& Event) override;
+  bool KeyUp(const platform::TKeyEvent& Event) override;
+  bool Char(std::string_view Text) override;
+  void MouseDown(const platform::TMouseEvent& Event) override;
+  void MouseMove(const platform::TMouseEvent& Event) override;
+  void MouseUp(const platform::TMouseEvent& Event) override;
+  void DoubleClick(const platform::TMouseEvent& Event) override;
+  bool Wheel(const platform::TWheelEvent& Event) override;
+  void InputMethod(const platform::TImeEvent& Event) override;
+  bool AcceptsText() const override { return !readOnly_; }
+  bool AcceptsTab() const override { return wantTabs_; }
+  // The wheel when no OnMouseWheel handler took it: three rows per notch, as line steps of the
+  // vertical scroll bar. Parts of a notch add up.
+  virtual void MouseWheel(int WheelDelta);
+  // The pointer shape over the control; with Caret.AutoCursor the control picks it as the
+  // pointer moves.
+  platform::TCursor Cursor() const { return cursor_; }
+  void SetCursor(platform::TCursor Value);
+  // Drag of the selection: 0 none, 1 pending (pressed inside it), 2 dragging.
+  int DragState() const { return dragState_; }
+
  protected:
   void Create() override;
   void Notification(platform::TComponent* Component) override;
@@ -489,6 +536,33 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
     int AnchorRow = 0;
     bool Active = false;
   } rowSel_;
+  // Input.
+  bool InputHeld() const { return leftButtonDown_ || dragState_ != 0; }
+  bool KeyHeld(int Key) const;
+  bool MoveKey(int Key, platform::TShiftState Shift);
+  void MoveCaretByKey(int Key, bool Ctrl);
+  // The word jump of Ctrl+Left and Ctrl+Right; false when the position stays.
+  bool NextTokenPos(int& ARow, int& ACol, int Direction) const;
+  void TypeText(std::string_view Text);
+  void DeleteChar(bool Backward);
+  // Replaces Count rows from First by Text and puts the caret Offset bytes into it.
+  void EditRows(int First, int Count, const std::string& Text, int Offset);
+  void PressLeft(const platform::TMouseEvent& Event);
+  void ReleaseLeft(const platform::TMouseEvent& Event);
+  void DragKey(int Key, bool Down);
+  void Drop(const platform::TMouseEvent& Event);
+  bool SelectionDraggable() const;
+  bool InsideSelection(int ARow, int ACol) const;
+  bool FarFromPress(int X, int Y) const;
+  void SetCursorKind(int Kind);
+  void EndScreenCursor();
+  int dragState_ = 0;
+  int cursorKind_ = -1;  // none chosen yet
+  platform::TCursor cursor_ = platform::crIBeam;
+  platform::TPoint pressPoint_;
+  bool clicked_ = false;  // a left press on the control waits for its release
+  int wheelRest_ = 0;
+  bool imeOpen_ = false;  // a composition is open: the caret hides meanwhile
   platform::TClipboard* clipboard_ = nullptr;
   // A search hit: its length, and whether the selection being made is a drawn hit.
   int hitLength_ = 0;

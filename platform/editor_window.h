@@ -1,8 +1,9 @@
 #pragma once
 // The window services a text view needs, as plain C++: the view (the client) is told of paint
-// requests, size, focus and scroll-bar actions, and asks the window to invalidate, paint now,
-// shift its contents, set its scroll bars, caret and cursor, and make fonts. The Qt backend is
-// a widget with a backing image; tests use a fake window that records the calls.
+// requests, size, focus, scroll-bar actions and input, and asks the window to invalidate, paint
+// now, shift its contents, set its scroll bars, caret and cursor, read key state and make
+// fonts. The Qt backend is a widget with a backing image; tests use a fake window that records
+// the calls.
 //
 // Painting contract: the view may paint at any moment, not only when asked. Invalidate marks a
 // region; Update paints every invalid region at once by calling the client's Paint on the
@@ -10,11 +11,13 @@
 // already painted and invalidates the band it exposes.
 
 #include <memory>
+#include <string_view>
 
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/cursors.h"
 #include "platform/geometry.h"
+#include "platform/input_events.h"
 
 namespace platform {
 
@@ -57,6 +60,27 @@ class TWindowClient {
   // A scroll-bar action; `pos` is the tracking position for SB_THUMBPOSITION/SB_THUMBTRACK.
   virtual void ScrollBarAction(TScrollAxis axis, int code, int pos) = 0;
   virtual void FocusChanged(bool focused) = 0;
+
+  // Input. A call that answers true used the event (or swallowed it on purpose); false leaves
+  // it to the window's parent (menu shortcuts, dialog keys). The defaults use nothing.
+  // A key press, then its characters (if any) through Char: Char comes whatever KeyDown says.
+  virtual bool KeyDown(const TKeyEvent&) { return false; }
+  virtual bool KeyUp(const TKeyEvent&) { return false; }
+  // Typed characters as whole CP932 characters; control characters (backspace 8, tab 9,
+  // return 13) come one at a time as typed.
+  virtual bool Char(std::string_view) { return false; }
+  virtual void MouseDown(const TMouseEvent&) {}
+  virtual void MouseMove(const TMouseEvent&) {}
+  virtual void MouseUp(const TMouseEvent&) {}
+  // The second press of a left double-click, instead of its MouseDown; its release is a
+  // MouseUp.
+  virtual void DoubleClick(const TMouseEvent&) {}
+  virtual bool Wheel(const TWheelEvent&) { return false; }
+  virtual void InputMethod(const TImeEvent&) {}
+  // Whether typed text can go anywhere: an input method opens no composition otherwise.
+  virtual bool AcceptsText() const { return false; }
+  // Whether Tab is typed into the view rather than moving the focus on.
+  virtual bool AcceptsTab() const { return false; }
 };
 
 class TEditorWindow {
@@ -93,6 +117,8 @@ class TEditorWindow {
   virtual void HideCaret() = 0;
 
   virtual void SetCursor(TCursor cursor) = 0;
+  // Whether a key (or, for VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, a mouse button) is down now.
+  virtual bool KeyPressed(int) const { return false; }
   virtual bool Focused() const = 0;
   virtual void SetFocus() = 0;
   // Where the input method places its window: the caret's rectangle.

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,10 +13,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleHints>
+#include <QWheelEvent>
 
 #include <array>
 #include <cstring>
 
+#include "platform/cp932.h"
 #include "platform/qt/application.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/cursors.h"
@@ -136,6 +140,77 @@ void ShiftPixels(QImage& image, const TRect& from, int dx, int dy) {
   }
 }
 
+// The platform's virtual key of a Qt key; 0 for keys the view has no number for.
+int VirtualKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+    return key;  // Qt numbers them as their ASCII upper-case codes too
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Pause: return VK_PAUSE;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Semicolon: return VK_OEM_1;
+    case Qt::Key_Equal: return VK_OEM_PLUS;
+    case Qt::Key_Comma: return VK_OEM_COMMA;
+    case Qt::Key_Minus: return VK_OEM_MINUS;
+    case Qt::Key_Period: return VK_OEM_PERIOD;
+    case Qt::Key_Slash: return VK_OEM_2;
+    case Qt::Key_QuoteLeft: return VK_OEM_3;
+    case Qt::Key_BracketLeft: return VK_OEM_4;
+    case Qt::Key_Backslash: return VK_OEM_5;
+    case Qt::Key_BracketRight: return VK_OEM_6;
+    case Qt::Key_Apostrophe: return VK_OEM_7;
+    default: return 0;
+  }
+}
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+  return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
+          modifiers.testFlag(Qt::AltModifier),   buttons.testFlag(Qt::LeftButton),
+          buttons.testFlag(Qt::RightButton),     buttons.testFlag(Qt::MiddleButton)};
+}
+
+TMouseButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return TMouseButton::Left;
+    case Qt::RightButton: return TMouseButton::Right;
+    case Qt::MiddleButton: return TMouseButton::Middle;
+    default: return TMouseButton::None;
+  }
+}
+
+std::string Cp932(const QString& text) {
+  return cp932::FromUtf8(text.toUtf8().toStdString());
+}
+
+// The characters a key types. Ctrl or Alt alone make it a command, as on the platform, where
+// such keys type nothing (Ctrl and Alt together are AltGr there and type).
+std::string KeyCharacters(const QKeyEvent& event) {
+  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  const bool alt = event.modifiers().testFlag(Qt::AltModifier);
+  if (event.text().isEmpty() || ctrl != alt) return {};
+  return Cp932(event.text());
+}
+
 }  // namespace
 
 EditorWindowWidget::EditorWindowWidget(QWidget* parent)
@@ -143,6 +218,7 @@ EditorWindowWidget::EditorWindowWidget(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the backing image covers everything but the corner
+  setMouseTracking(true);                 // the pointer shape follows the pointer
   RegisterViewCursors();
   for (TScrollAxis axis : {TScrollAxis::Horizontal, TScrollAxis::Vertical}) {
     auto* bar =
@@ -394,6 +470,12 @@ void EditorWindowWidget::SetImeCursorRect(const TRect& rect) {
 
 QVariant EditorWindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
   if (query == Qt::ImCursorRectangle) return imeRect_;
+  if (query == Qt::ImEnabled) {
+    // A read-only view takes no text: no composition is opened that would go nowhere.
+    bool accepts = false;
+    if (client_ != nullptr) Guard([&] { accepts = client_->AcceptsText(); });
+    return accepts;
+  }
   return QWidget::inputMethodQuery(query);
 }
 
@@ -440,7 +522,14 @@ void EditorWindowWidget::paintEvent(QPaintEvent* event) {
                          height() - backing_.height());
       painter.fillRect(corner, palette().color(QPalette::Active, QPalette::Window));
     }
-    if (CaretVisible()) {
+    if (!preedit_.isEmpty()) {
+      const QRect area = PreeditRect();
+      painter.fillRect(area, palette().color(QPalette::Active, QPalette::Base));
+      painter.setPen(palette().color(QPalette::Active, QPalette::Text));
+      painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, preedit_);
+      painter.drawLine(area.bottomLeft(), area.bottomRight());
+    }
+    if (CaretVisible() && preedit_.isEmpty()) {
       // Inverted, so it shows on any background and over any colour of text.
       painter.setClipRect(ClientRect(), Qt::IntersectClip);
       painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -462,11 +551,180 @@ void EditorWindowWidget::resizeEvent(QResizeEvent* event) {
 void EditorWindowWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   if (client_ != nullptr) Guard([&] { client_->FocusChanged(true); });
+  QGuiApplication::inputMethod()->update(Qt::ImEnabled);  // read-only may have changed
 }
 
 void EditorWindowWidget::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
+  escDown_ = false;  // its release goes elsewhere
   if (client_ != nullptr) Guard([&] { client_->FocusChanged(false); });
+}
+
+// --- Input -------------------------------------------------------------------------------------
+
+bool EditorWindowWidget::KeyPressed(int key) const {
+  const Qt::KeyboardModifiers modifiers =
+      delivering_ > 0 ? eventModifiers_ : QGuiApplication::queryKeyboardModifiers();
+  const Qt::MouseButtons buttons =
+      delivering_ > 0 ? eventButtons_ : QGuiApplication::mouseButtons();
+  switch (key) {
+    case VK_SHIFT: return modifiers.testFlag(Qt::ShiftModifier);
+    case VK_CONTROL: return modifiers.testFlag(Qt::ControlModifier);
+    case VK_MENU: return modifiers.testFlag(Qt::AltModifier);
+    case VK_ESCAPE: return escDown_;
+    case VK_LBUTTON: return buttons.testFlag(Qt::LeftButton);
+    case VK_RBUTTON: return buttons.testFlag(Qt::RightButton);
+    case VK_MBUTTON: return buttons.testFlag(Qt::MiddleButton);
+    default: return false;
+  }
+}
+
+template <class F>
+void EditorWindowWidget::Deliver(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons,
+                                 F&& call) {
+  if (client_ == nullptr) return;
+  const Qt::KeyboardModifiers outerModifiers = eventModifiers_;
+  const Qt::MouseButtons outerButtons = eventButtons_;
+  eventModifiers_ = modifiers;
+  eventButtons_ = buttons;
+  ++delivering_;
+  Guard(std::forward<F>(call));
+  --delivering_;
+  eventModifiers_ = outerModifiers;
+  eventButtons_ = outerButtons;
+}
+
+bool EditorWindowWidget::event(QEvent* event) {
+  // Tab and Shift+Tab move the focus on unless the view types tabs.
+  if (event->type() == QEvent::KeyPress && client_ != nullptr) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    bool takesTab = false;
+    if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      Guard([&] { takesTab = client_->AcceptsTab(); });
+    }
+    if (takesTab) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void EditorWindowWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) escDown_ = true;
+  bool used = false;
+  Deliver(event->modifiers(), QGuiApplication::mouseButtons(), [&] {
+    const TKeyEvent key{VirtualKey(event->key()),
+                        ShiftStateOf(event->modifiers(), QGuiApplication::mouseButtons()),
+                        event->isAutoRepeat()};
+    if (key.Key != 0) used = client_->KeyDown(key);
+    const std::string text = KeyCharacters(*event);
+    if (!text.empty() && client_ != nullptr && client_->Char(text)) used = true;
+  });
+  // What the view leaves goes on to the parent (shortcuts, dialog keys).
+  event->setAccepted(used);
+}
+
+void EditorWindowWidget::keyReleaseEvent(QKeyEvent* event) {
+  // X11 repeats a key as a release and a press: the view sees only the repeated presses.
+  if (event->isAutoRepeat()) return;
+  if (event->key() == Qt::Key_Escape) escDown_ = false;
+  bool used = false;
+  Deliver(event->modifiers(), QGuiApplication::mouseButtons(), [&] {
+    const int key = VirtualKey(event->key());
+    if (key != 0) {
+      used = client_->KeyUp({key, ShiftStateOf(event->modifiers(), QGuiApplication::mouseButtons()),
+                             false});
+    }
+  });
+  event->setAccepted(used);
+}
+
+void EditorWindowWidget::SendMouse(QMouseEvent* event, int clicks) {
+  const TMouseEvent mouse{event->position().toPoint().x(), event->position().toPoint().y(),
+                          ButtonOf(event->button()),
+                          ShiftStateOf(event->modifiers(), event->buttons()), clicks};
+  Deliver(event->modifiers(), event->buttons(), [&] {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+        client_->MouseDown(mouse);
+        break;
+      case QEvent::MouseButtonDblClick:
+        if (mouse.Button == TMouseButton::Left) {
+          client_->DoubleClick(mouse);
+        } else {
+          client_->MouseDown(mouse);
+        }
+        break;
+      case QEvent::MouseMove:
+        client_->MouseMove(mouse);
+        break;
+      case QEvent::MouseButtonRelease:
+        client_->MouseUp(mouse);
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+void EditorWindowWidget::mousePressEvent(QMouseEvent* event) {
+  QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+  if (ButtonOf(event->button()) == TMouseButton::None) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  SendMouse(event, 1);
+}
+
+void EditorWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (ButtonOf(event->button()) == TMouseButton::None) {
+    QWidget::mouseDoubleClickEvent(event);
+    return;
+  }
+  SendMouse(event, 2);
+}
+
+void EditorWindowWidget::mouseMoveEvent(QMouseEvent* event) {
+  SendMouse(event, 0);
+}
+
+void EditorWindowWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (ButtonOf(event->button()) == TMouseButton::None) {
+    QWidget::mouseReleaseEvent(event);
+    return;
+  }
+  SendMouse(event, 1);
+}
+
+void EditorWindowWidget::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  bool used = false;
+  if (delta != 0) {
+    const QPoint at = event->position().toPoint();
+    Deliver(event->modifiers(), event->buttons(), [&] {
+      used = client_->Wheel({at.x(), at.y(), delta,
+                             ShiftStateOf(event->modifiers(), event->buttons())});
+    });
+  }
+  event->setAccepted(used);
+}
+
+QRect EditorWindowWidget::PreeditRect() const {
+  const int width = fontMetrics().horizontalAdvance(preedit_) + 2;
+  const int height = std::max(imeRect_.height(), fontMetrics().height());
+  return QRect(imeRect_.topLeft(), QSize(width, height));
+}
+
+void EditorWindowWidget::inputMethodEvent(QInputMethodEvent* event) {
+  QWidget::update(PreeditRect());
+  preedit_ = event->preeditString();
+  QWidget::update(PreeditRect());
+  const TImeEvent ime{Cp932(event->commitString()), Cp932(preedit_)};
+  Deliver(QGuiApplication::keyboardModifiers(), QGuiApplication::mouseButtons(),
+          [&] { client_->InputMethod(ime); });
+  event->accept();
 }
 
 }  // namespace platform::qt

@@ -5,6 +5,11 @@
 //
 // Invalid regions are painted into the image by Update(), or at the latest when Qt next paints
 // the widget, as the platform paints an invalid region that nobody updated.
+//
+// Input reaches the view as plain values: Qt keys become virtual keys (an auto-repeated key is
+// a press with AutoRepeat and no release in between), key text becomes CP932 characters, and
+// the input method's commits and compositions become TImeEvents; the widget draws an open
+// composition over the caret's place itself.
 
 #include <QImage>
 #include <QRegion>
@@ -47,6 +52,9 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   void HideCaret() override;
 
   void SetCursor(TCursor cursor) override;
+  // Inside an input event: the state that event carries; otherwise the keyboard's now. Esc is
+  // tracked by the widget's own key events.
+  bool KeyPressed(int key) const override;
   bool Focused() const override { return hasFocus(); }
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   void SetImeCursorRect(const TRect& rect) override;
@@ -71,6 +79,9 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   QRegion InvalidRegion() const { return invalid_; }
   QRect ClientRect() const { return QRect(QPoint(0, 0), backing_.size()); }
   QScrollBar* ScrollBar(TScrollAxis axis) const;
+  // The composition the input method has open (empty when none), and where it is drawn.
+  QString Preedit() const { return preedit_; }
+  QRect PreeditRect() const;
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -80,6 +91,15 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   void LayOut();
@@ -88,6 +108,10 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   void SendBarAction(TScrollAxis axis, int code, int pos);
   void RestartBlink();
   void UpdateCaretArea(const QRect& before);
+  // Runs `call` on the view under Guard, KeyPressed answering from the event's state.
+  template <class F>
+  void Deliver(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, F&& call);
+  void SendMouse(QMouseEvent* event, int clicks);
 
   TWindowClient* client_ = nullptr;
   std::shared_ptr<QtFontTable> fonts_;
@@ -100,6 +124,12 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   CaretState caret_;
   QTimer blink_;
   QRect imeRect_;
+  // Input.
+  bool escDown_ = false;
+  int delivering_ = 0;  // input events being delivered (nesting)
+  Qt::KeyboardModifiers eventModifiers_;
+  Qt::MouseButtons eventButtons_;
+  QString preedit_;
 };
 
 }  // namespace platform::qt

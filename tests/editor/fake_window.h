@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,7 @@ class FakeWindow : public platform::TEditorWindow {
   void HideCaret() override { caretShown = false; }
 
   void SetCursor(platform::TCursor cursor) override { this->cursor = cursor; }
+  bool KeyPressed(int key) const override { return keysDown.count(key) != 0; }
   bool Focused() const override { return focused; }
   void SetFocus() override {
     if (focused) return;
@@ -170,6 +172,7 @@ class FakeWindow : public platform::TEditorWindow {
   int scrollBarExtent = 16;
   int screenHeight = 768;
   bool focused = false;
+  std::set<int> keysDown;  // what KeyPressed answers
   platform::TFontMetrics metrics{13, 3, 0, 8, 9, false};
 
   // What the view did.

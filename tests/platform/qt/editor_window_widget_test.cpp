@@ -4,13 +4,19 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleHints>
+#include <QWheelEvent>
 
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "platform/cp932.h"
 #include "platform/errors.h"
 #include "platform/qt/application.h"
 
@@ -48,6 +54,31 @@ class FakeClient : public TWindowClient {
     }
   }
   void FocusChanged(bool focused) override { focus.push_back(focused); }
+  bool KeyDown(const TKeyEvent& key) override {
+    keys.push_back(key);
+    shiftHeld.push_back(window != nullptr && window->KeyPressed(VK_SHIFT));
+    return key.Key != 'Q';  // Q is left to the parent
+  }
+  bool KeyUp(const TKeyEvent& key) override {
+    ups.push_back(key);
+    escHeld.push_back(window != nullptr && window->KeyPressed(VK_ESCAPE));
+    return false;
+  }
+  bool Char(std::string_view text) override {
+    chars.emplace_back(text);
+    return true;
+  }
+  void MouseDown(const TMouseEvent& m) override { mouse.push_back({'D', m}); }
+  void MouseMove(const TMouseEvent& m) override { mouse.push_back({'M', m}); }
+  void MouseUp(const TMouseEvent& m) override { mouse.push_back({'U', m}); }
+  void DoubleClick(const TMouseEvent& m) override { mouse.push_back({'2', m}); }
+  bool Wheel(const TWheelEvent& w) override {
+    wheels.push_back(w);
+    return true;
+  }
+  void InputMethod(const TImeEvent& ime) override { imes.push_back(ime); }
+  bool AcceptsText() const override { return acceptsText; }
+  bool AcceptsTab() const override { return acceptsTab; }
 
   std::vector<TRect> paints;
   std::vector<Action> actions;
@@ -56,6 +87,16 @@ class FakeClient : public TWindowClient {
   bool columns = false;
   bool throwOnce = false;
   TEditorWindow* window = nullptr;
+  std::vector<TKeyEvent> keys;
+  std::vector<bool> shiftHeld;
+  std::vector<TKeyEvent> ups;
+  std::vector<bool> escHeld;
+  std::vector<std::string> chars;
+  std::vector<std::pair<char, TMouseEvent>> mouse;
+  std::vector<TWheelEvent> wheels;
+  std::vector<TImeEvent> imes;
+  bool acceptsText = true;
+  bool acceptsTab = true;
 };
 
 class WindowTest : public ::testing::Test {
@@ -243,6 +284,132 @@ TEST_F(WindowTest, FocusInputMethodAndCursors) {
     window_.SetCursor(own);
     EXPECT_EQ(window_.cursor().shape(), Qt::BitmapCursor);
   }
+}
+
+// --- Input ---------------------------------------------------------------------------------------
+
+// Sends a key event; answers whether the widget accepted it.
+bool SendKey(QWidget& to, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+             const QString& text = {}, bool repeat = false) {
+  QKeyEvent event(type, key, modifiers, text, repeat);
+  QApplication::sendEvent(&to, &event);
+  return event.isAccepted();
+}
+
+TEST_F(WindowTest, KeysBecomeVirtualKeysAndTextCp932Characters) {
+  client_.window = &window_;
+  EXPECT_TRUE(SendKey(window_, QEvent::KeyPress, Qt::Key_Right, Qt::ShiftModifier));
+  EXPECT_TRUE(SendKey(window_, QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+  EXPECT_TRUE(SendKey(window_, QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, "\x01"));
+  EXPECT_TRUE(SendKey(window_, QEvent::KeyPress, Qt::Key_A, Qt::AltModifier, "a"));
+  SendKey(window_, QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+          QString::fromUtf8("\xE3\x81\x82"));  // あ from a key Qt has no code for
+  SendKey(window_, QEvent::KeyPress, Qt::Key_PageDown, Qt::ControlModifier);
+  SendKey(window_, QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, "\b");
+  SendKey(window_, QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+  EXPECT_FALSE(SendKey(window_, QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier));
+  const TShiftState none, shift{.Shift = true}, ctrl{.Ctrl = true}, alt{.Alt = true};
+  EXPECT_EQ(client_.keys, (std::vector<TKeyEvent>{{VK_RIGHT, shift, false},
+                                                  {'A', none, false},
+                                                  {'A', ctrl, false},
+                                                  {'A', alt, false},
+                                                  {VK_NEXT, ctrl, false},
+                                                  {VK_BACK, none, false},
+                                                  {VK_F1 + 4, none, false},
+                                                  {'Q', ctrl, false}}));
+  // Ctrl or Alt alone type nothing; KeyPressed answers from the event being delivered.
+  EXPECT_EQ(client_.chars, (std::vector<std::string>{"a", cp932::FromUtf8("\xE3\x81\x82"), "\b"}));
+  EXPECT_EQ(client_.shiftHeld.front(), true);
+  EXPECT_EQ(client_.shiftHeld.back(), false);
+}
+
+TEST_F(WindowTest, ARepeatedKeyIsPressesWithoutReleasesAndEscIsTracked) {
+  client_.window = &window_;
+  SendKey(window_, QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  SendKey(window_, QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, {}, true);  // X11's pair
+  SendKey(window_, QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, {}, true);
+  SendKey(window_, QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+  EXPECT_EQ(client_.keys, (std::vector<TKeyEvent>{{VK_DOWN, {}, false}, {VK_DOWN, {}, true}}));
+  EXPECT_EQ(client_.ups, (std::vector<TKeyEvent>{{VK_DOWN, {}, false}}));
+
+  SendKey(window_, QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+  EXPECT_TRUE(window_.KeyPressed(VK_ESCAPE));
+  SendKey(window_, QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_FALSE(window_.KeyPressed(VK_ESCAPE));
+  EXPECT_EQ(client_.escHeld.back(), false);  // up already during its own release
+  SendKey(window_, QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QFocusEvent out(QEvent::FocusOut);
+  QApplication::sendEvent(&window_, &out);  // its release goes elsewhere
+  EXPECT_FALSE(window_.KeyPressed(VK_ESCAPE));
+}
+
+TEST_F(WindowTest, MouseAndWheelEventsKeepPointButtonsAndModifiers) {
+  auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent event(type, at, window_.mapToGlobal(at), button, buttons, modifiers);
+    QApplication::sendEvent(&window_, &event);
+  };
+  send(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+  send(QEvent::MouseMove, {12, 22}, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonDblClick, {12, 22}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonDblClick, {12, 22}, Qt::RightButton, Qt::RightButton);
+  using B = TMouseButton;
+  const TShiftState left{.Left = true}, right{.Right = true};
+  const TShiftState shiftLeft{.Shift = true, .Left = true};
+  EXPECT_EQ(client_.mouse,
+            (std::vector<std::pair<char, TMouseEvent>>{{'D', {10, 20, B::Left, shiftLeft, 1}},
+                                                       {'M', {12, 22, B::None, left, 0}},
+                                                       {'U', {12, 22, B::Left, {}, 1}},
+                                                       {'2', {12, 22, B::Left, left, 2}},
+                                                       {'D', {12, 22, B::Right, right, 2}}}));
+
+  QWheelEvent wheel({30, 40}, window_.mapToGlobal(QPoint(30, 40)), {}, {0, -120}, Qt::NoButton,
+                    Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&window_, &wheel);
+  EXPECT_TRUE(wheel.isAccepted());
+  QWheelEvent sideways({30, 40}, window_.mapToGlobal(QPoint(30, 40)), {}, {120, 0}, Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&window_, &sideways);
+  EXPECT_EQ(client_.wheels, (std::vector<TWheelEvent>{{30, 40, -120, {.Ctrl = true}}}));
+}
+
+TEST_F(WindowTest, TabGoesToTheViewOnlyWhenItTakesTabs) {
+  QWidget parent;
+  auto* view = new EditorWindowWidget(&parent);
+  new QLineEdit(&parent);
+  view->SetClient(&client_);
+  parent.show();
+  view->setFocus();
+  client_.acceptsTab = false;
+  SendKey(*view, QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+  EXPECT_TRUE(client_.keys.empty());
+  client_.acceptsTab = true;
+  SendKey(*view, QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+  SendKey(*view, QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(client_.keys,
+            (std::vector<TKeyEvent>{{VK_TAB, {}, false}, {VK_TAB, {.Shift = true}, false}}));
+  EXPECT_EQ(client_.chars, (std::vector<std::string>{"\t"}));
+  view->SetClient(nullptr);
+}
+
+TEST_F(WindowTest, TheInputMethodOpensOnlyForTextAndCommitsInCp932) {
+  EXPECT_TRUE(window_.inputMethodQuery(Qt::ImEnabled).toBool());
+  client_.acceptsText = false;  // read-only: no composition that would go nowhere
+  EXPECT_FALSE(window_.inputMethodQuery(Qt::ImEnabled).toBool());
+  client_.acceptsText = true;
+
+  window_.SetImeCursorRect({20, 30, 28, 46});
+  QInputMethodEvent typing(QString::fromUtf8("\xE3\x81\x8B"), {});  // か being composed
+  QApplication::sendEvent(&window_, &typing);
+  EXPECT_EQ(window_.Preedit(), QString::fromUtf8("\xE3\x81\x8B"));
+  EXPECT_EQ(window_.PreeditRect().topLeft(), QPoint(20, 30));
+  QInputMethodEvent done;
+  done.setCommitString(QString::fromUtf8("\xE6\xBC\xA2"));  // 漢
+  QApplication::sendEvent(&window_, &done);
+  EXPECT_TRUE(window_.Preedit().isEmpty());
+  EXPECT_EQ(client_.imes, (std::vector<TImeEvent>{{"", cp932::FromUtf8("\xE3\x81\x8B")},
+                                                  {cp932::FromUtf8("\xE6\xBC\xA2"), ""}}));
 }
 
 }  // namespace
