@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
-  xdg-utils xvfb xauth
+  xdg-utils xvfb xauth xclip xdotool
   clang libclang-rt-14-dev
 )
 

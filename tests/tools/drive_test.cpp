@@ -4,9 +4,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -202,6 +204,86 @@ TEST(DriveSteps, SettingsAndBothScrollDirectionsReachTheView) {
   EXPECT_EQ(run.Int(15, "topRow"), std::max(1, (rows - 1) / 2));
 }
 
+// The selection fields of state i as one line: state, mode, start, length, text, columns.
+std::string Selection(const Outcome& run, int i) {
+  const QJsonObject sel = run.State(i)["selection"].toObject();
+  const QJsonObject cols = sel["colSel"].toObject();
+  const QJsonObject bytes = sel["byteSel"].toObject();
+  std::ostringstream line;
+  line << sel["state"].toInt() << " " << sel["mode"].toInt() << " "
+       << (sel["selected"].toBool() ? "selected" : "-") << " " << sel["selStart"].toInt() << "+"
+       << sel["selLength"].toInt() << " '" << sel["selTextHex"].toString().toStdString()
+       << "' cols " << cols["startRow"].toInt() << "," << cols["startCol"].toInt() << "-"
+       << cols["endRow"].toInt() << "," << cols["endCol"].toInt() << " bytes "
+       << bytes["startRow"].toInt() << "," << bytes["startByte"].toInt() << "-"
+       << bytes["endRow"].toInt() << "," << bytes["endByte"].toInt();
+  return line.str();
+}
+
+TEST(DriveSelection, EachWayOfSelectingReportsItsBytesColumnsAndText) {
+  // 一 88EA, 二 93F1, 三 8E4F, 四 8E6C.
+  const Outcome run =
+      Drive(With({"--text", "abc\n一二三四\nxyz"},
+                 {"select 1 2 1 2", "select 0 1 1 4", "mode box", "mode line", "selectrow 0 1",
+                  "selectrow 2", "selectoffsets 5 4", "selectall", "clear"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string kExpected[] = {
+      "0 0 - 0+0 '' cols 0,0-0,0 bytes 0,0-0,-1",
+      // Anchor and caret on one place: selected, yet nothing in it.
+      "2 0 selected 7+0 '' cols 1,2-1,2 bytes 1,2-1,1",
+      // Across a line end, which counts two bytes, into the double-byte characters.
+      "2 0 selected 1+8 '62630d0a88ea93f1' cols 0,1-1,4 bytes 0,1-1,3",
+      // As a box the same corners hold columns 1 to 3: 一 begins left of them and is left out.
+      "2 1 selected 1+8 '62630d0a93f10d0a' cols 0,1-1,4 bytes 0,1-1,3",
+      "2 0 selected 1+8 '62630d0a88ea93f1' cols 0,1-1,4 bytes 0,1-1,3",
+      "2 0 selected 0+15 '6162630d0a88ea93f18e4f8e6c0d0a' cols 0,0-2,0 bytes 0,0-2,-1",
+      // The last row has no line end: its own bytes only.
+      "2 0 selected 15+3 '78797a' cols 2,0-2,3 bytes 2,0-2,2",
+      "2 0 selected 5+4 '88ea93f1' cols 1,0-1,4 bytes 1,0-1,3",
+      "2 0 selected 0+18 '6162630d0a88ea93f18e4f8e6c0d0a78797a' cols 0,0-2,3 bytes 0,0-2,2",
+      "0 0 - 18+0 '' cols 0,0-2,3 bytes 0,0-2,2",
+  };
+  ASSERT_EQ(run.StateCount(), static_cast<int>(std::size(kExpected)));
+  for (int i = 0; i < run.StateCount(); ++i) {
+    EXPECT_EQ(Selection(run, i), kExpected[i]) << run.Value(i, "step").toString().toStdString();
+  }
+}
+
+TEST(DriveClipboard, CopyPutsStreamTextOrABoxWithItsBytesOnTheSystemClipboard) {
+  const Outcome run =
+      Drive(With({"--bare", "--text", "abc\n一二三四\nxyz"},
+                 {"select 0 1 1 4", "copy", "mode box", "copy", "clear", "copy", "msg WM_COPY"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Value(2, "clipboard.text").toString(), QString::fromUtf8("bc\r\n一二"));
+  EXPECT_TRUE(run.Value(2, "clipboard.boxHex").isNull());
+  EXPECT_FALSE(run.State(1).contains("clipboard"));  // only copy reports it
+  EXPECT_EQ(run.Value(4, "clipboard.text").toString(), QString::fromUtf8("bc\r\n二\r\n"));
+  EXPECT_EQ(run.Value(4, "clipboard.boxHex").toString(), "62630d0a93f10d0a00");
+  // Copying nothing leaves the clipboard as it was; only the message empties it.
+  EXPECT_EQ(run.Value(6, "clipboard.boxHex").toString(), "62630d0a93f10d0a00");
+  const Outcome after = Drive(With({"--text", "x"}, {"copy"}));
+  ASSERT_EQ(after.status, 0) << after.err;
+  EXPECT_EQ(after.Value(1, "clipboard.text").toString(), "");
+  EXPECT_TRUE(after.Value(1, "clipboard.boxHex").isNull());
+}
+
+TEST(DriveHold, RunsTheEventLoopUntilTheFileComesOrTheTimeIsUp) {
+  testsupport::ScratchDir dir;
+  const std::string flag = dir.Path() + "/a flag";
+  // Only an event loop running during the hold makes the file.
+  QTimer::singleShot(100, [&] { dir.Write("a flag", ""); });
+  QElapsedTimer clock;
+  clock.start();
+  const Outcome run = Drive(With(
+      {"--text", "x"}, {"hold " + flag + " 20", "hold " + flag, "hold " + dir.Path() + "/none 0"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_LT(clock.elapsed(), 10000);
+  EXPECT_EQ(run.Value(1, "hold.file").toString().toStdString(), flag);
+  EXPECT_TRUE(run.Bool(1, "hold.found"));
+  EXPECT_TRUE(run.Bool(2, "hold.found"));
+  EXPECT_FALSE(run.Bool(3, "hold.found"));
+}
+
 TEST(DriveErrors, BadStepsAndCommandLinesExitTwoBeforeAnyOutput) {
   testsupport::ScratchDir dir;
   const std::string script = dir.Write("s.txt", "# comment\n\npage down\nvscroll sideways\n");
@@ -214,6 +296,13 @@ TEST(DriveErrors, BadStepsAndCommandLinesExitTwoBeforeAnyOutput) {
       {{"--do", "set ScrollBars=both", "--text", "x"}, "'both' is not one of ssNone|"},
       {{"--do", "set Nope=1", "--text", "x"}, "'Nope' is no property"},
       {{"--do", "msg EM_NOPE", "--text", "x"}, "'EM_NOPE' is no message"},
+      {{"--do", "select 1 2 3", "--text", "x"}, "expected ROW1 COL1 ROW2 COL2"},
+      {{"--do", "mode diagonal", "--text", "x"}, "expected line or box"},
+      {{"--do", "selectrow", "--text", "x"}, "expected ROW [ROW2]"},
+      {{"--do", "selectoffsets 1", "--text", "x"}, "expected START LENGTH"},
+      {{"--do", "copy now", "--text", "x"}, "step 'copy now': expected no arguments"},
+      {{"--do", "hold", "--text", "x"}, "expected FILE [SECONDS]"},
+      {{"--do", "hold f 4000", "--text", "x"}, "seconds outside 0 ... 3600"},
       {{"--script", script, "--text", "x"}, script + ":4: step 'vscroll sideways'"},
       {{"--size", "0x10", "--text", "x"}, "--size: size 0x10 is outside"},
       {{"--size", "big", "--text", "x"}, "--size: 'big' is not WxH"},

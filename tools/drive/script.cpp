@@ -246,6 +246,68 @@ Action SendMessage(const Words& words, std::string_view rest) {
   };
 }
 
+// --- Selection and the clipboard ------------------------------------------------------------
+
+// A step without arguments calling `op`.
+template <class Op>
+std::function<Action(const Words&, std::string_view)> NoArgs(Op op) {
+  return [op](const Words& words, std::string_view) -> Action {
+    Expect(words, 0, "no arguments");
+    return [op](Session& s, JsonObject&) { op(s.Editor()); };
+  };
+}
+
+// From one place to another as Shift with the movement keys selects: anchored at the first,
+// extended to the caret at the second.
+Action Select(const Words& words, std::string_view) {
+  Expect(words, 4, "ROW1 COL1 ROW2 COL2");
+  const int row1 = ParseInt(words[0]), col1 = ParseInt(words[1]);
+  const int row2 = ParseInt(words[2]), col2 = ParseInt(words[3]);
+  return [=](Session& s, JsonObject&) {
+    editor::TEditor& view = s.Editor();
+    view.SetRowCol(row1, col1);
+    view.StartSelection();
+    view.SetRowCol(row2, col2);
+    view.ExtendSelection();
+  };
+}
+
+// Rows as a press in the left margin selects them, a drag to the second and the release.
+Action SelectRows(const Words& words, std::string_view) {
+  if (words.empty() || words.size() > 2) throw BadValue{"expected ROW [ROW2]"};
+  const int row = ParseInt(words[0]);
+  const bool drag = words.size() == 2;
+  const int to = drag ? ParseInt(words[1]) : row;
+  return [=](Session& s, JsonObject&) {
+    editor::TEditor& view = s.Editor();
+    view.SelectRow(row);
+    if (drag) view.ExtendRowSelection(to);
+    view.EndRowSelection();
+  };
+}
+
+// "FILE [SECONDS]": the file name may hold blanks, so the seconds are the last word when it
+// is a number and there is a word before it.
+Action Hold(const Words& words, std::string_view rest) {
+  if (words.empty()) throw BadValue{"expected FILE [SECONDS]"};
+  int seconds = 30;
+  std::string_view file = rest;
+  if (words.size() > 1) {
+    try {
+      seconds = ParseInt(words.back());
+      file = rest.substr(0, static_cast<size_t>(words.back().data() - rest.data()));
+      while (!file.empty() && IsSpace(file.back())) file.remove_suffix(1);
+    } catch (const BadValue&) {
+      // Not a number: part of the name.
+    }
+  }
+  if (seconds < 0 || seconds > 3600) throw BadValue{"seconds outside 0 ... 3600"};
+  return [file = std::string(file), seconds](Session& s, JsonObject& answer) {
+    const bool found = s.Hold(file, seconds);
+    answer.Obj("hold", JsonObject().Str("file", file).Bool("found", found));
+  };
+}
+
 // --- The verbs -------------------------------------------------------------------------------
 
 struct Verb {
@@ -322,6 +384,41 @@ const std::vector<Verb>& Verbs() {
          };
        }},
       {"msg", "msg NAME [W] [L]             an edit-control message and its answer", SendMessage},
+      {"select", "select ROW1 COL1 ROW2 COL2   anchor at the first place, extend to the second",
+       Select},
+      {"selectoffsets", "selectoffsets START LENGTH   SelStart and SelLength (bytes, CR LF two)",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 2, "START LENGTH");
+         const int start = ParseInt(w[0]), length = ParseInt(w[1]);
+         return [=](Session& s, JsonObject&) {
+           s.Editor().SetSelStart(start);
+           s.Editor().SetSelLength(length);
+         };
+       }},
+      {"selectall", "selectall", NoArgs([](TEditor& v) { v.SelectAll(); })},
+      {"selectrow", "selectrow ROW [ROW2]         select rows as the left margin does", SelectRows},
+      {"mode", "mode line|box                the selection mode",
+       [](const Words& w, std::string_view) -> Action {
+         if (w.size() != 1 || (w[0] != "line" && w[0] != "box")) {
+           throw BadValue{"expected line or box"};
+         }
+         const int mode = w[0] == "box" ? 1 : 0;
+         return [mode](Session& s, JsonObject&) { s.Editor().SetSelectionMode(mode); };
+       }},
+      {"clear", "clear                        drop the selection",
+       NoArgs([](TEditor& v) { v.ClearSelection(); })},
+      {"copy", "copy                         copy the selection to the system clipboard",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 0, "no arguments");
+         return [](Session& s, JsonObject& answer) {
+           s.Editor().CopyToClipboard();
+           answer.Obj("clipboard", ClipboardState());
+         };
+       }},
+      {"hold",
+       "hold FILE [SECONDS]          keep running (and owning the clipboard) until FILE\n"
+       "                               exists or SECONDS (30) pass",
+       Hold},
       {"focus", "focus                        give the window the focus",
        [](const Words& w, std::string_view) -> Action {
          Expect(w, 0, "no arguments");

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QString>
+#include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
@@ -155,6 +158,7 @@ Session::Session(const SessionOptions& options, const std::string& text)
     : window_(std::make_unique<platform::qt::EditorWindowWidget>()),
       editor_(platform::NewComponent<TEditor>(nullptr)) {
   if (!options.bare) ApplyViewerSettings(*editor_);
+  editor_->SetClipboard(&clipboard_);
   editor_->Lines().SetTextStr(text);
   window_->resize(options.width, options.height);
   editor_->SetWindow(window_.get());
@@ -192,6 +196,24 @@ void Session::SavePng(const std::string& file) const {
   if (!window_->BackingImage().save(QString::fromLocal8Bit(file.c_str()), "PNG")) {
     throw std::runtime_error("cannot write " + file);
   }
+}
+
+bool Session::Hold(const std::string& file, int seconds) {
+  auto present = [&file] {
+    std::error_code error;
+    return std::filesystem::exists(file, error);
+  };
+  const QDeadlineTimer deadline(static_cast<qint64>(seconds) * 1000);
+  // A real event loop that sleeps between polls, not a spinning one: a hold may last long.
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (present() || deadline.hasExpired()) loop.quit();
+  });
+  if (present() || deadline.hasExpired()) return present();
+  poll.start(20);
+  loop.exec();
+  return present();
 }
 
 }  // namespace drive

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "platform/qt/clipboard.h"
 #include "platform/qt/editor_window_widget.h"
 
 namespace drive {
@@ -19,7 +20,7 @@ struct SessionOptions {
 class Session {
  public:
   // Configures the control, gives it `text` (CP932) and then its shown window, the order in
-  // which the viewer's start-up reaches them.
+  // which the viewer's start-up reaches them. The control copies to the system clipboard.
   Session(const SessionOptions& options, const std::string& text);
   ~Session();
   Session(const Session&) = delete;
@@ -34,8 +35,13 @@ class Session {
   void Focus();
   // Saves the view's pixels (the backing image) as a PNG file.
   void SavePng(const std::string& file) const;
+  // Runs the event loop, so that the window and the clipboard it owns keep answering other
+  // programs, until `file` exists or `seconds` pass; whether the file came.
+  bool Hold(const std::string& file, int seconds);
 
  private:
+  // Before the control, which refers to it, so that it outlives it.
+  platform::qt::QtClipboard clipboard_;
   std::unique_ptr<platform::qt::EditorWindowWidget> window_;
   std::unique_ptr<editor::TEditor> editor_;
 };

@@ -1,10 +1,14 @@
 #include "tools/drive/state_json.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QString>
 
 #include <cstdio>
 
+#include "platform/qt/clipboard.h"
 #include "tools/drive/session.h"
 
 namespace drive {
@@ -85,7 +89,41 @@ std::string JsonString(std::string_view utf8) {
   return out + "\"";
 }
 
+std::string Hex(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0xF];
+  }
+  return out;
+}
+
 namespace {
+
+JsonObject SelectionState(const editor::TEditor& view) {
+  const editor::TEditor::TColSelection& cols = view.ColSelection();
+  const editor::TEditor::TByteSelection& bytes = view.ByteSelection();
+  return JsonObject()
+      .Int("state", view.SelState())
+      .Int("mode", view.SelectionMode())
+      .Bool("selected", view.Selected())
+      .Int("selStart", view.SelStart())
+      .Int("selLength", view.SelLength())
+      .Str("selTextHex", Hex(view.SelText()))
+      .Obj("colSel", JsonObject()
+                         .Int("startRow", cols.StartRow)
+                         .Int("endRow", cols.EndRow)
+                         .Int("startCol", cols.StartCol)
+                         .Int("endCol", cols.EndCol))
+      .Obj("byteSel", JsonObject()
+                          .Int("startRow", bytes.StartRow)
+                          .Int("endRow", bytes.EndRow)
+                          .Int("startByte", bytes.StartByte)
+                          .Int("endByte", bytes.EndByte));
+}
 
 JsonObject BarState(platform::qt::EditorWindowWidget& window, platform::TScrollAxis axis) {
   const platform::TScrollInfo info = window.ScrollInfo(axis);
@@ -128,8 +166,26 @@ JsonObject ViewState(Session& session, std::string_view step) {
                         // Not the blink phase: the output must not depend on timing.
                         .Bool("shown", window.Caret().created && window.Caret().shown))
       .Bool("focused", window.hasFocus())
+      .Obj("selection", SelectionState(view))
       .Obj("vbar", BarState(window, platform::TScrollAxis::Vertical))
       .Obj("hbar", BarState(window, platform::TScrollAxis::Horizontal));
+}
+
+JsonObject ClipboardState() {
+  JsonObject state;
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  if (mime != nullptr && mime->hasText()) {
+    state.Str("text", mime->text().toUtf8().toStdString());
+  } else {
+    state.Raw("text", "null");
+  }
+  if (mime != nullptr && mime->hasFormat(platform::qt::BoxMimeType())) {
+    const QByteArray box = mime->data(platform::qt::BoxMimeType());
+    state.Str("boxHex", Hex(std::string_view(box.constData(), static_cast<size_t>(box.size()))));
+  } else {
+    state.Raw("boxHex", "null");
+  }
+  return state;
 }
 
 }  // namespace drive

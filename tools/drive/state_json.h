@@ -32,8 +32,15 @@ class JsonObject {
 // valid JSON whatever a script or a message holds.
 std::string JsonString(std::string_view utf8);
 
-// Metrics, scroll position, caret and both scroll bars of the view, headed by the step that
-// led to it.
+// Bytes as lower-case hexadecimal, two digits each: CP932 text exactly as it is.
+std::string Hex(std::string_view bytes);
+
+// Metrics, scroll position, caret, selection and both scroll bars of the view, headed by the
+// step that led to it.
 JsonObject ViewState(Session& session, std::string_view step);
+
+// What the system clipboard holds: its text (UTF-8) and the box format's bytes in
+// hexadecimal, each null when absent.
+JsonObject ClipboardState();
 
 }  // namespace drive
