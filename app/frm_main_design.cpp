@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/frm_main.h"
+#include "app/view_setup.h"
 #include "platform/component.h"
-#include "platform/cp932.h"
 #include "platform/qt/editor_window_widget.h"
 #include "platform/qt/panel.h"
 #include "platform/qt/statusbar.h"
@@ -288,41 +288,8 @@ void TfrmMain::CreateBasePanel() {
 }
 
 void TfrmMain::SetUpTextView() {
-  editor::TEditor& view = *txtMain;
-  // Design values of the window.
-  view.SetReadOnly(true);
-  view.SetBorderStyle(editor::bsNone);
-  view.SetHitStyle(editor::hsSelect);
-  view.Caret().SetFreeCaret(false);
-  view.Caret().SetFreeRow(false);
-  view.Caret().SetTokenEndStop(false);
-  view.Font().SetColor(platform::clNone);
-  view.Imagebar().SetVisible(false);
-  view.Leftbar().SetBkColor(platform::clWhite);
-  view.Leftbar().SetEdge(false);
-  view.Ruler().SetBkColor(platform::clWhite);
-  view.Ruler().SetEdge(false);
-  view.View().Colors().Hit().SetBkColor(platform::clNone);
-  view.View().Colors().Hit().SetColor(platform::clNone);
-  // Wrap mode 0: no wrapping, both scroll bars.
-  view.SetScrollBars(editor::ssBoth);
-  view.SetWordWrap(false);
-  // The look the settings file gives the view when it sets nothing else.
-  view.Font().SetName(platform::cp932::FromUtf8("ＭＳ ゴシック"));
-  view.Font().SetSize(12);
-  view.Font().SetCharset(platform::kShiftJisCharset);
-  view.Margin().SetLeft(6);
-  view.Margin().SetLine(1);
-  view.Margin().SetTop(4);
-  view.Marks().EofMark().SetColor(0xFF8000);
-  view.Marks().EofMark().SetVisible(true);
-  view.Marks().RetMark().SetColor(0xFF8000);
-  view.Marks().RetMark().SetVisible(true);
-  view.Marks().Underline().SetColor(0xC00000);
-  view.Marks().Underline().SetVisible(true);
-  view.View().SetMail(true);
-  view.View().SetUrl(true);
-  view.SetClipboard(&clipboard_);
+  SetUpViewerTextView(*txtMain);
+  txtMain->SetClipboard(&clipboard_);
 }
 
 void TfrmMain::CreateStatusBar() {

@@ -8,7 +8,7 @@ add_library(quillet_app STATIC
   resources.cpp
   ${CMAKE_SOURCE_DIR}/resources/quillet.qrc
 )
-target_link_libraries(quillet_app PUBLIC quillet_model quillet_editor quillet_platform_qt)
+target_link_libraries(quillet_app PUBLIC quillet_model quillet_view_setup quillet_platform_qt)
 
 add_executable(quillet main.cpp)
 target_link_libraries(quillet PRIVATE quillet_app)

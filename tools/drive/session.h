@@ -47,7 +47,5 @@ class Session {
 };
 
 // What the viewer's start-up gives its text view: the window's design values and the settings
-// file's defaults, as far as the control has the properties.
-void ApplyViewerSettings(editor::TEditor& view);
 
 }  // namespace drive
