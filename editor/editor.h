@@ -622,6 +622,19 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   platform::TFontHandle styleFonts_[8] = {};
   platform::TFontHandle styleFontsBase_;
   const platform::TEditorWindow* styleFontsWindow_ = nullptr;
+  // Margin bars. editor_bars_paint.cpp: the corner, the ruler and the image and line-number
+  // bars of a paint request, drawn straight onto the paint canvas; rows First ... Last.
+  void PaintBars(const platform::TRect& Dirty);
+  void PaintCorner();
+  void PaintRuler(const platform::TRect& Band);
+  void PaintLeftbar(int FirstRow, int LastRow);
+  void PaintImagebar(int FirstRow, int LastRow);
+  // The ruler marks one column, the caret's: these move the mark and invalidate the cell;
+  // FollowRulerMark moves it to the caret's column and paints at once.
+  void MarkRulerColumn(int ACol);
+  void UnmarkRulerColumn(int ACol);
+  void FollowRulerMark();
+  int rulerMarkCol_ = 0;
 };
 
 }  // namespace editor

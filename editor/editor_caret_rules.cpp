@@ -169,6 +169,7 @@ void TEditor::UpdateCaret() {
   if (!HandleAllocated()) return;
   CreateCaretShape();
   ScrollCaret();
+  FollowRulerMark();
   SetCaretScreenPos();
   ShowCaretIfAllowed();
 }

@@ -1,6 +1,6 @@
 // Painting a paint request: the text area cut into rows and each row into the pieces that a
 // selection makes, the rows beyond the text, the gaps between rows and the caret-row
-// underline. The areas left of and above the text show the view's colour.
+// underline. The areas left of and above the text are the margin bars'.
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -59,12 +59,7 @@ void TEditor::Paint(platform::TCanvas& Canvas, const platform::TRect& Dirty) {
   const int left = TextLeft();
   const int top = TextTop();
   const bool underline = UnderlineShown();
-  const platform::TRgb back = Rgb(BackColor());
-  for (const platform::TRect& margin :
-       {platform::TRect{0, 0, left, client.Bottom}, platform::TRect{left, 0, client.Right, top}}) {
-    const platform::TRect r = Dirty.Intersect(margin);
-    if (!r.IsEmpty()) Canvas.FillRect(r, back);
-  }
+  PaintBars(Dirty);
   const platform::TRect area = Dirty.Intersect({left, top, client.Right, client.Bottom});
   if (!area.IsEmpty()) PaintTextArea(area);
   if (underline) {
