@@ -107,6 +107,8 @@ void TEditor::RecalcMetrics() {
   colWidth_ = std::max(1, metrics.HalfWidth + margin_->Character());
   slantedFont_ = font_->Style().Contains(platform::fsItalic) || metrics.Italic ||
                  ActiveFountain().HasItalic(ActiveFountain());
+  // A full repaint follows every metric change: the ruler marks the caret's column from now.
+  rulerMarkCol_ = col_;
   // The bar widths come first: the visible column count depends on the text's left edge.
   if (leftbar_->Visible()) {
     CalcLineNumberDigits();

@@ -261,6 +261,13 @@ TEST(EditorBars, RulerMarkFollowsTheCaretColumn) {
   f.v.SetRowCol(0, 12);
   EXPECT_FALSE(marked(5));
   EXPECT_TRUE(marked(12));
+  // A column taken while the view had no window is marked once it has one.
+  f.v.SetWindow(nullptr);
+  f.v.SetCol(9);
+  f.v.SetWindow(&f.window);
+  f.PaintAll();
+  EXPECT_FALSE(marked(12));
+  EXPECT_TRUE(marked(9));
 }
 
 }  // namespace
