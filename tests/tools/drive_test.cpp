@@ -251,6 +251,112 @@ TEST(DriveSelection, EachWayOfSelectingReportsItsBytesColumnsAndText) {
   }
 }
 
+// Client points of cells, from the metrics the view reports before any step.
+struct Grid {
+  int left, top, col, row;
+  explicit Grid(const Outcome& metrics)
+      : left(metrics.Int(0, "textLeft")),
+        top(metrics.Int(0, "textTop")),
+        col(metrics.Int(0, "colWidth")),
+        row(metrics.Int(0, "rowHeight")) {}
+  // `quarter` 1 is the left half of the cell, 3 its right half.
+  std::string At(int r, int c, int quarter = 1) const {
+    return std::to_string(left + c * col + col * quarter / 4) + " " +
+           std::to_string(top + r * row + row / 2);
+  }
+};
+
+Grid GridOf(const std::string& text) {
+  const Outcome metrics = Drive({"--text", text});
+  EXPECT_EQ(metrics.status, 0) << metrics.err;
+  EXPECT_GT(metrics.Int(0, "colWidth"), 0);
+  return Grid(metrics);
+}
+
+std::string Caret(const Outcome& run, int i) {
+  return std::to_string(run.Int(i, "caret.row")) + "," + std::to_string(run.Int(i, "caret.col"));
+}
+
+TEST(DriveInput, KeysAreSwallowedWhileTheButtonIsHeldAndShiftArrowsExtend) {
+  const std::string text = "abcdef\nghijkl\nmnopqr";
+  const Grid g = GridOf(text);
+  const Outcome run = Drive(With(
+      {"--text", text},
+      {"click " + g.At(0, 1), "press " + g.At(0, 1), "key Right", "key Shift+Down repeat 2",
+       "release " + g.At(0, 1), "key Shift+Right repeat 3", "key Shift+Down", "key Left",
+       "key End", "key Ctrl+End", "key Ctrl+Home"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Caret(run, 1), "0,1");
+  EXPECT_EQ(Caret(run, 3), "0,1");  // neither key moved the caret
+  EXPECT_EQ(Caret(run, 4), "0,1");
+  EXPECT_FALSE(run.Bool(4, "selection.selected"));
+  // The first press moves, the repeats follow it.
+  EXPECT_EQ(Selection(run, 6).substr(0, 31), "2 0 selected 1+3 '626364' cols ");
+  EXPECT_EQ(Caret(run, 7), "1,4");
+  EXPECT_EQ(run.Int(7, "selection.selLength"), 5 + 2 + 4);  // bcdef, CR LF, ghij
+  // An arrow without Shift drops the selection.
+  EXPECT_FALSE(run.Bool(8, "selection.selected"));
+  EXPECT_EQ(Caret(run, 9), "1,6");
+  EXPECT_EQ(Caret(run, 10), "2,6");
+  EXPECT_EQ(Caret(run, 11), "0,0");
+}
+
+TEST(DriveInput, ClicksLandOnTheNearerCellEdgeAndTheLeftMarginSelectsRows) {
+  // 一 88EA, 二 93F1: two columns each.
+  const std::string text = "abcdef\n一二三\nxyz";
+  const Grid g = GridOf(text);
+  ASSERT_GT(g.left, 1);
+  const Outcome run = Drive(With(
+      {"--text", text},
+      {"click " + g.At(0, 2, 1), "click " + g.At(0, 2, 3), "click " + g.At(1, 3, 3),
+       "click " + g.At(1, 3, 1), "click 1 " + g.At(1, 0).substr(g.At(1, 0).find(' ') + 1),
+       "press " + g.At(0, 1), "move " + g.At(2, 2), "release " + g.At(2, 2),
+       "press " + g.At(0, 4) + " Shift", "release " + g.At(0, 4), "dblclick " + g.At(2, 1)}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Caret(run, 1), "0,2");
+  EXPECT_EQ(Caret(run, 2), "0,3");  // the right half: after the character
+  // On the second half of 二 (columns 2-3) the caret goes after it or before it.
+  EXPECT_EQ(Caret(run, 3), "1,4");
+  EXPECT_EQ(Caret(run, 4), "1,2");
+  // Left of the text: the whole row with its line end.
+  EXPECT_EQ(run.Value(5, "selection.selTextHex").toString().toStdString(), "88ea93f18e4f0d0a");
+  EXPECT_EQ(Selection(run, 8).substr(0, 45), "2 0 selected 1+17 '62636465660d0a88ea93f18e4f");
+  // Shift+press moves the end of the dragged selection; its anchor (0,1) stays.
+  EXPECT_EQ(run.Value(10, "selection.selTextHex").toString().toStdString(), "626364");
+  EXPECT_EQ(Caret(run, 11), "2,1");
+  EXPECT_FALSE(run.Bool(11, "selection.selected"));
+}
+
+TEST(DriveInput, TheWheelWaitsForTheButtonAndTokensSearchesAndMarksAnswer) {
+  std::string text = "see http://example.com/x now\n" + NumberedLines(60);
+  const Grid g = GridOf(text);
+  const Outcome run = Drive(With(
+      {"--size", "400x300", "--text", text},
+      {"press " + g.At(1, 0), "wheel " + g.At(1, 0) + " -120", "release " + g.At(1, 0),
+       "wheel " + g.At(1, 0) + " -120", "toprow 0", "token " + g.At(0, 10), "token " + g.At(0, 1),
+       "token " + g.At(0, 27, 3), "caret 0 0", "search now", "search now", "search SEE backward",
+       "search SEE backward matchcase", "mark 40 3", "mark 50 3", "gotomark 3", "unmark 50 3"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Int(2, "topRow"), 0);
+  EXPECT_EQ(run.Int(4, "topRow"), 3);
+  EXPECT_EQ(run.Int(6, "token.kind"), 21);  // a URL, whole
+  EXPECT_EQ(run.Value(6, "token.text").toString().toStdString(), "http://example.com/x");
+  EXPECT_EQ(run.Value(7, "token.text").toString().toStdString(), "see");
+  // The right half of a row's last character: past the row.
+  EXPECT_EQ(run.Int(8, "token.kind"), 0);
+  EXPECT_TRUE(run.Bool(10, "search.found"));
+  EXPECT_EQ(run.Int(10, "selection.selStart"), 25);
+  EXPECT_FALSE(run.Bool(11, "search.found"));  // from after the hit
+  EXPECT_TRUE(run.Bool(12, "search.found"));   // case ignored
+  EXPECT_EQ(run.Int(12, "selection.selStart"), 0);
+  EXPECT_FALSE(run.Bool(13, "search.found"));
+  EXPECT_EQ(run.Value(14, "marks.marks").toArray().size(), 1);
+  // Mark 3 is unique: it left row 40 for row 50.
+  EXPECT_EQ(run.Value(15, "marks.marks").toArray()[0].toInt(), 3);
+  EXPECT_EQ(run.Int(16, "caret.row"), 50);
+  EXPECT_TRUE(run.Value(17, "marks.marks").toArray().isEmpty());
+}
+
 TEST(DriveClipboard, CopyPutsStreamTextOrABoxWithItsBytesOnTheSystemClipboard) {
   const Outcome run =
       Drive(With({"--bare", "--text", "abc\n一二三四\nxyz"},

@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include <QString>
+
 #include "editor/editor_messages.h"
 #include "platform/cp932.h"
+#include "textstore/search.h"
 #include "tools/drive/properties.h"
 #include "tools/drive/session.h"
 #include "tools/drive/state_json.h"
@@ -308,6 +311,210 @@ Action Hold(const Words& words, std::string_view rest) {
   };
 }
 
+// --- Keys and the mouse ----------------------------------------------------------------------
+
+struct KeyName {
+  std::string_view name;
+  Qt::Key key;
+  std::string_view text;  // what the key types, as the screen's key events carry it
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"Left", Qt::Key_Left, ""},         {"Right", Qt::Key_Right, ""},
+    {"Up", Qt::Key_Up, ""},             {"Down", Qt::Key_Down, ""},
+    {"Home", Qt::Key_Home, ""},         {"End", Qt::Key_End, ""},
+    {"PageUp", Qt::Key_PageUp, ""},     {"PageDown", Qt::Key_PageDown, ""},
+    {"Delete", Qt::Key_Delete, ""},     {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Tab", Qt::Key_Tab, "\t"},         {"Return", Qt::Key_Return, "\r"},
+    {"Escape", Qt::Key_Escape, ""},     {"Space", Qt::Key_Space, " "},
+};
+
+constexpr std::pair<std::string_view, Qt::KeyboardModifier> kModifiers[] = {
+    {"Shift", Qt::ShiftModifier}, {"Ctrl", Qt::ControlModifier}, {"Alt", Qt::AltModifier}};
+
+Qt::Key ModifierKey(Qt::KeyboardModifier modifier) {
+  switch (modifier) {
+    case Qt::ShiftModifier: return Qt::Key_Shift;
+    case Qt::ControlModifier: return Qt::Key_Control;
+    default: return Qt::Key_Alt;
+  }
+}
+
+Qt::KeyboardModifier ParseModifier(std::string_view word) {
+  for (auto [name, modifier] : kModifiers) {
+    if (word == name) return modifier;
+  }
+  throw BadValue{"'" + std::string(word) + "' is no modifier (Shift, Ctrl, Alt)"};
+}
+
+// "Shift+Ctrl+Down", "a", "7": the modifiers go down first, in order, and up last, as a
+// keyboard sends them; presses after the first repeat.
+Action KeyStep(const Words& words, std::string_view) {
+  if (words.size() != 1 && !(words.size() == 3 && words[1] == "repeat")) {
+    throw BadValue{"expected NAME[+MODIFIERS] [repeat N]"};
+  }
+  const int count = words.size() == 3 ? ParseInt(words[2]) : 1;
+  if (count < 1 || count > 1000) throw BadValue{"repeat outside 1 ... 1000"};
+  std::vector<Qt::KeyboardModifier> modifiers;
+  std::string_view spec = words[0];
+  for (size_t plus; (plus = spec.find('+')) != std::string_view::npos && plus + 1 < spec.size();) {
+    modifiers.push_back(ParseModifier(spec.substr(0, plus)));
+    spec.remove_prefix(plus + 1);
+  }
+  Qt::KeyboardModifiers all;
+  for (Qt::KeyboardModifier modifier : modifiers) all |= modifier;
+  Qt::Key key = Qt::Key_unknown;
+  QString text;
+  if (spec.size() == 1 && std::isalnum(static_cast<unsigned char>(spec[0]))) {
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(spec[0])));
+    key = static_cast<Qt::Key>(c);  // Qt numbers letters and digits by their ASCII codes
+    const bool upper = all.testFlag(Qt::ShiftModifier) && std::isalpha(static_cast<unsigned char>(c));
+    text = QString(QChar(upper ? c : std::tolower(static_cast<unsigned char>(c))));
+  } else {
+    const auto* found = std::find_if(std::begin(kKeyNames), std::end(kKeyNames),
+                                     [&](const KeyName& k) { return k.name == spec; });
+    if (found == std::end(kKeyNames)) {
+      throw BadValue{"'" + std::string(spec) +
+                     "' is no key (Left Right Up Down Home End PageUp PageDown Delete Backspace "
+                     "Tab Return Escape Space, a letter or a digit)"};
+    }
+    key = found->key;
+    text = QString::fromLatin1(found->text.data(), static_cast<qsizetype>(found->text.size()));
+  }
+  return [=](Session& s, JsonObject&) {
+    Qt::KeyboardModifiers down;
+    for (Qt::KeyboardModifier modifier : modifiers) {
+      down |= modifier;
+      s.Key(ModifierKey(modifier), down, {}, false);
+    }
+    for (int i = 0; i < count; ++i) s.Key(key, all, text, i > 0);
+    s.KeyRelease(key, all, text);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+      s.KeyRelease(ModifierKey(*it), down, {});
+      down &= ~Qt::KeyboardModifiers(*it);
+    }
+  };
+}
+
+// Each character as the key event that types it, without a key number of the view's.
+Action TypeStep(const Words&, std::string_view rest) {
+  if (rest.empty()) throw BadValue{"expected text"};
+  const QString text = QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()));
+  return [text](Session& s, JsonObject&) {
+    for (qsizetype i = 0; i < text.size();) {
+      const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+      const QString one = text.mid(i, n);
+      s.Key(Qt::Key_unknown, Qt::NoModifier, one, false);
+      s.KeyRelease(Qt::Key_unknown, Qt::NoModifier, one);
+      i += n;
+    }
+  };
+}
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+Point ParsePoint(const Words& words, std::string_view form) {
+  if (words.size() < 2) throw BadValue{"expected " + std::string(form)};
+  return {ParseInt(words[0]), ParseInt(words[1])};
+}
+
+// A mouse step of a point only, calling `op` with it.
+template <class Op>
+std::function<Action(const Words&, std::string_view)> AtPoint(Op op) {
+  return [op](const Words& words, std::string_view) -> Action {
+    Expect(words, 2, "X Y");
+    const Point p = ParsePoint(words, "X Y");
+    return [op, p](Session& s, JsonObject&) { op(s, p.x, p.y); };
+  };
+}
+
+Action PressStep(const Words& words, std::string_view) {
+  if (words.size() != 2 && words.size() != 3) throw BadValue{"expected X Y [Shift|Ctrl|Alt]"};
+  const Point p = ParsePoint(words, "X Y");
+  const Qt::KeyboardModifiers modifiers =
+      words.size() == 3 ? Qt::KeyboardModifiers(ParseModifier(words[2])) : Qt::NoModifier;
+  return [=](Session& s, JsonObject&) { s.Press(p.x, p.y, modifiers); };
+}
+
+Action WheelStep(const Words& words, std::string_view) {
+  Expect(words, 3, "X Y DELTA");
+  const Point p = ParsePoint(words, "X Y DELTA");
+  const int delta = ParseInt(words[2]);
+  return [=](Session& s, JsonObject&) { s.Wheel(p.x, p.y, delta); };
+}
+
+Action TokenStep(const Words& words, std::string_view) {
+  Expect(words, 2, "X Y");
+  const Point p = ParsePoint(words, "X Y");
+  return [p](Session& s, JsonObject& answer) {
+    std::string text;
+    const int kind = s.Editor().TokenStringFromPos({p.x, p.y}, text);
+    answer.Obj("token", JsonObject()
+                            .Int("x", p.x)
+                            .Int("y", p.y)
+                            .Int("kind", kind)
+                            .Str("text", platform::cp932::ToUtf8(text))
+                            .Str("textHex", Hex(text)));
+  };
+}
+
+// --- Search and marks ------------------------------------------------------------------------
+
+// "TEXT [forward|backward] [matchcase] [wholeword]": the options are the words at the end, so
+// the text may hold blanks.
+Action SearchStep(const Words& words, std::string_view rest) {
+  static constexpr std::pair<std::string_view, textstore::TSearchOptions> kOptions[] = {
+      {"forward", textstore::soForward},
+      {"backward", 0},
+      {"matchcase", textstore::soMatchCase},
+      {"wholeword", textstore::soWholeWord}};
+  textstore::TSearchOptions options = textstore::soForward;
+  size_t textWords = words.size();
+  while (textWords > 1) {
+    const auto* found = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                     [&](const auto& o) { return o.first == words[textWords - 1]; });
+    if (found == std::end(kOptions)) break;
+    if (found->first == "backward") options &= ~textstore::soForward;
+    options |= found->second;
+    --textWords;
+  }
+  if (textWords == 0) throw BadValue{"expected TEXT [forward|backward] [matchcase] [wholeword]"};
+  const std::string_view last = words[textWords - 1];
+  const std::string text = ScriptText(
+      rest.substr(0, static_cast<size_t>(last.data() + last.size() - rest.data())));
+  return [=](Session& s, JsonObject& answer) {
+    const bool found = s.Editor().Search(text, options);
+    answer.Obj("search", JsonObject().Int("options", options).Bool("found", found));
+  };
+}
+
+// The marks a row carries, as a JSON array.
+std::string RowMarks(const editor::TEditor& view, int row) {
+  std::string marks = "[";
+  for (int n = 0; n < 16; ++n) {
+    if (!view.RowHasMark(row, n)) continue;
+    if (marks.size() > 1) marks += ',';
+    marks += std::to_string(n);
+  }
+  return marks + "]";
+}
+
+Action MarkStep(const Words& words, bool put) {
+  Expect(words, 2, "ROW N");
+  const int row = ParseInt(words[0]), n = ParseInt(words[1]);
+  return [=](Session& s, JsonObject& answer) {
+    if (put) {
+      s.Editor().PutMark(row, n);
+    } else {
+      s.Editor().DeleteMark(row, n);
+    }
+    answer.Obj("marks", JsonObject().Int("row", row).Raw("marks", RowMarks(s.Editor(), row)));
+  };
+}
+
 // --- The verbs -------------------------------------------------------------------------------
 
 struct Verb {
@@ -424,6 +631,41 @@ const std::vector<Verb>& Verbs() {
          Expect(w, 0, "no arguments");
          return [](Session& s, JsonObject&) { s.Focus(); };
        }},
+      {"key",
+       "key NAME[+MODIFIERS] [repeat N]  a key (Left Right Up Down Home End PageUp PageDown\n"
+       "                               Delete Backspace Tab Return Escape Space, a letter or a\n"
+       "                               digit) with Shift, Ctrl, Alt before it (Shift+Down);\n"
+       "                               repeat: N presses, the later ones auto-repeated",
+       KeyStep},
+      {"type", "type TEXT                    each character as a typed key (UTF-8)", TypeStep},
+      {"press", "press X Y [Shift|Ctrl|Alt]   left button down at a client point", PressStep},
+      {"move", "move X Y                     the pointer to a point (with the button held after\n"
+               "                               press)",
+       AtPoint([](Session& s, int x, int y) { s.Move(x, y); })},
+      {"release", "release X Y                  left button up",
+       AtPoint([](Session& s, int x, int y) { s.Release(x, y); })},
+      {"click", "click X Y                    press and release",
+       AtPoint([](Session& s, int x, int y) {
+         s.Press(x, y, Qt::NoModifier);
+         s.Release(x, y);
+       })},
+      {"dblclick", "dblclick X Y                 a click and the double-click's second press",
+       AtPoint([](Session& s, int x, int y) {
+         s.Press(x, y, Qt::NoModifier);
+         s.Release(x, y);
+         s.DoubleClick(x, y);
+       })},
+      {"wheel", "wheel X Y DELTA              the wheel (120 a notch, positive away)", WheelStep},
+      {"token", "token X Y                    the token kind and text at a point", TokenStep},
+      {"search",
+       "search TEXT [forward|backward] [matchcase] [wholeword]  the next or previous match",
+       SearchStep},
+      {"mark", "mark ROW N                   put mark N on a row",
+       [](const Words& w, std::string_view) { return MarkStep(w, true); }},
+      {"unmark", "unmark ROW N                 take mark N off a row",
+       [](const Words& w, std::string_view) { return MarkStep(w, false); }},
+      {"gotomark", "gotomark N                   the caret to the row of mark N",
+       OneInt([](TEditor& v, int n) { v.GotoMark(n); })},
       {"png", "png FILE                     save the view's pixels now",
        [](const Words&, std::string_view rest) -> Action {
          if (rest.empty()) throw BadValue{"expected a file name"};

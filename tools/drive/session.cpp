@@ -4,6 +4,9 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QString>
 #include <QTimer>
 
@@ -95,6 +98,52 @@ bool Session::Hold(const std::string& file, int seconds) {
   poll.start(20);
   loop.exec();
   return present();
+}
+
+void Session::Key(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text,
+                  bool autoRepeat) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers, text, autoRepeat);
+  QCoreApplication::sendEvent(window_.get(), &event);
+}
+
+void Session::KeyRelease(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent event(QEvent::KeyRelease, key, modifiers, text);
+  QCoreApplication::sendEvent(window_.get(), &event);
+}
+
+void Session::SendMouse(int type, int x, int y, Qt::MouseButton button,
+                        Qt::KeyboardModifiers modifiers) {
+  const QPointF at(x, y);
+  QMouseEvent event(static_cast<QEvent::Type>(type), at, window_->mapToGlobal(at), button, held_,
+                    modifiers);
+  QCoreApplication::sendEvent(window_.get(), &event);
+}
+
+void Session::Press(int x, int y, Qt::KeyboardModifiers modifiers) {
+  held_ |= Qt::LeftButton;
+  SendMouse(QEvent::MouseButtonPress, x, y, Qt::LeftButton, modifiers);
+}
+
+void Session::Move(int x, int y) {
+  SendMouse(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoModifier);
+}
+
+void Session::Release(int x, int y) {
+  held_ &= ~Qt::MouseButtons(Qt::LeftButton);
+  SendMouse(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoModifier);
+}
+
+void Session::DoubleClick(int x, int y) {
+  held_ |= Qt::LeftButton;
+  SendMouse(QEvent::MouseButtonDblClick, x, y, Qt::LeftButton, Qt::NoModifier);
+  Release(x, y);
+}
+
+void Session::Wheel(int x, int y, int delta) {
+  const QPointF at(x, y);
+  QWheelEvent event(at, window_->mapToGlobal(at), QPoint(), QPoint(0, delta), held_,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(window_.get(), &event);
 }
 
 }  // namespace drive

@@ -2,6 +2,9 @@
 // One text view on its Qt window, configured either as the bare control or as the viewer
 // sets up its text view, holding one text. Needs a running QApplication.
 
+#include <QString>
+#include <Qt>
+
 #include <memory>
 #include <string>
 
@@ -39,7 +42,22 @@ class Session {
   // programs, until `file` exists or `seconds` pass; whether the file came.
   bool Hold(const std::string& file, int seconds);
 
+  // Input as Qt events sent to the window, which hands them to the control just as it does
+  // with the screen's events. The left button stays held from Press to Release, so moves
+  // and keys in between arrive as they would during a drag.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text, bool autoRepeat);
+  void KeyRelease(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text);
+  void Press(int x, int y, Qt::KeyboardModifiers modifiers);
+  void Move(int x, int y);
+  void Release(int x, int y);
+  // The second press of a double-click and its release; a Press and Release come first.
+  void DoubleClick(int x, int y);
+  void Wheel(int x, int y, int delta);
+
  private:
+  void SendMouse(int type, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  Qt::MouseButtons held_ = Qt::NoButton;
+
   // Before the control, which refers to it, so that it outlives it.
   platform::qt::QtClipboard clipboard_;
   std::unique_ptr<platform::qt::EditorWindowWidget> window_;
