@@ -14,6 +14,15 @@
 namespace quillet {
 namespace {
 
+// Set, the view's place is printed on standard error at the first frame and the program goes
+// on: "quillet-view window X Y global X Y size W H", X Y within the top-level window and on
+// the screen. End-to-end tests aim the pointer with it.
+constexpr char kDescribeViewVariable[] = "QUILLET_DESCRIBE_VIEW";
+
+bool QuitAfterFirstFrame() {
+  return std::getenv(kFirstFrameVariable) != nullptr || std::getenv(kScreenshotVariable) != nullptr;
+}
+
 // The resident set's high-water mark in KiB, from the kernel's account of this process.
 long PeakRssKb() {
   std::ifstream status("/proc/self/status");
@@ -46,7 +55,15 @@ class FirstPaintWatcher : public QObject {
         if (const char* file = std::getenv(kScreenshotVariable)) {
           view_->window()->grab().save(QString::fromLocal8Bit(file), "PNG");
         }
-        app_.quit();
+        if (std::getenv(kDescribeViewVariable) != nullptr) {
+          const QPoint inWindow = view_->mapTo(view_->window(), QPoint(0, 0));
+          const QPoint global = view_->mapToGlobal(QPoint(0, 0));
+          std::fprintf(stderr, "quillet-view window %d %d global %d %d size %d %d\n",
+                       inWindow.x(), inWindow.y(), global.x(), global.y(), view_->width(),
+                       view_->height());
+          std::fflush(stderr);
+        }
+        if (QuitAfterFirstFrame()) app_.quit();
       });
     }
     return false;
@@ -62,7 +79,7 @@ class FirstPaintWatcher : public QObject {
 }  // namespace
 
 bool FirstFrameRequested() {
-  return std::getenv(kFirstFrameVariable) != nullptr || std::getenv(kScreenshotVariable) != nullptr;
+  return QuitAfterFirstFrame() || std::getenv(kDescribeViewVariable) != nullptr;
 }
 
 void ReportFirstFrame(QApplication& app, QWidget& view, std::chrono::steady_clock::time_point start) {

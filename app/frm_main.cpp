@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include "app/resources.h"
@@ -17,6 +19,7 @@
 #include "platform/qt/panel.h"
 #include "platform/qt/statusbar.h"
 #include "platform/qt/text.h"
+#include "platform/input_events.h"
 
 namespace quillet {
 namespace {
@@ -33,7 +36,15 @@ TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
     : QMainWindow(parent), args_(std::move(args)) {
   CreateComponents();
   pndHead->installEventFilter(this);
-  for (auto [action, handler] : {std::pair{actViewMsg, &TfrmMain::actViewMsgExecute},
+  txtMainWindow->installEventFilter(this);
+  txtMain->OnSelectionChange =
+      editor::TSelectionChangeEvent(&viewEvents_, &ViewEvents::SelectionChange);
+  // The keyboard settings' defaults for the two edit commands.
+  actEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  actEditSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  for (auto [action, handler] : {std::pair{actEditCopy, &TfrmMain::actEditCopyExecute},
+                                 std::pair{actEditSelect, &TfrmMain::actEditSelectExecute},
+                                 std::pair{actViewMsg, &TfrmMain::actViewMsgExecute},
                                  std::pair{actViewHead, &TfrmMain::actViewHeadExecute},
                                  std::pair{actViewSrc, &TfrmMain::actViewSrcExecute},
                                  std::pair{actFileClose, &TfrmMain::actFileCloseExecute}}) {
@@ -157,6 +168,33 @@ void TfrmMain::actViewHeadExecute() { ViewModeCommand(actViewHead, ViewMode::Hea
 void TfrmMain::actViewSrcExecute() { ViewModeCommand(actViewSrc, ViewMode::Source); }
 void TfrmMain::actFileCloseExecute() { close(); }
 
+// Both act on the view only while it is the window's active control.
+void TfrmMain::actEditCopyExecute() {
+  if (focusWidget() == txtMainWindow) txtMain->CopyToClipboard();
+}
+
+void TfrmMain::actEditSelectExecute() {
+  if (focusWidget() == txtMainWindow) txtMain->SelectAll();
+}
+
+void TfrmMain::txtMainSelectionChange(platform::TObject*, bool Selected) {
+  if (Selected) {
+    staMain->SetPanelText(
+        0, QStringLiteral("選択文字列のサイズ： %1bytes").arg(txtMain->SelLength()));
+    // Alt while selecting makes it a box, with a caret free to stand past the row ends.
+    if (txtMainWindow->KeyPressed(platform::VK_MENU)) {
+      txtMain->SetSelectionMode(1);
+      txtMain->Caret().SetFreeCaret(true);
+    }
+  } else {
+    staMain->SetPanelText(0, QString());
+    txtMain->SetSelectionMode(0);
+    // The settings' FreeCaret (default False) until the settings file is read.
+    txtMain->Caret().SetFreeCaret(false);
+  }
+  actEditCopy->setEnabled(Selected);
+}
+
 void TfrmMain::staMainResize() {
   staMain->SetPanelWidth(0, staMain->width() - staMain->Panel(1).width - staMain->Panel(2).width);
 }
@@ -169,6 +207,26 @@ void TfrmMain::PlaceStamp() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pndHead && event->type() == QEvent::Resize) {
     platform::qt::Guard([this] { PlaceStamp(); });
+  }
+  if (watched == txtMainWindow) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) viewButtonHeld_ = true;
+        break;
+      case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) viewButtonHeld_ = false;
+        break;
+      case QEvent::ShortcutOverride:
+        // Taken by the view: no shortcut fires, and the view swallows the key.
+        if (viewButtonHeld_) {
+          event->accept();
+          return true;
+        }
+        break;
+      default:
+        break;
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

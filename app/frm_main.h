@@ -73,10 +73,29 @@ class TfrmMain : public QMainWindow {
   void actViewHeadExecute();
   void actViewSrcExecute();
   void actFileCloseExecute();
+  void actEditCopyExecute();
+  void actEditSelectExecute();
+  void txtMainSelectionChange(platform::TObject* Sender, bool Selected);
   void staMainResize();
   void PlaceStamp();
 
   std::vector<std::string> args_;
+
+  // The view's events are bound methods of a platform object; this one hands them on.
+  class ViewEvents : public platform::TObject {
+   public:
+    explicit ViewEvents(TfrmMain& form) : form_(form) {}
+    void SelectionChange(platform::TObject* Sender, bool Selected) {
+      form_.txtMainSelectionChange(Sender, Selected);
+    }
+
+   private:
+    TfrmMain& form_;
+  };
+  ViewEvents viewEvents_{*this};
+  // The left button went down on the view and is not up yet: the view swallows keys then,
+  // and the window's shortcuts must not act either.
+  bool viewButtonHeld_ = false;
 
   // State kept for the window's whole life.
   std::string messagePath_;

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QToolButton>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include "platform/cp932.h"
 #include "platform/paths.h"
 #include "platform/qt/application.h"
+#include "platform/qt/editor_window_widget.h"
 #include "platform/qt/statusbar.h"
 #include "tests/support/scratch_dir.h"
 
@@ -189,6 +192,50 @@ TEST_F(MainWindowTest, StatusBarStretchesItsFirstPanel) {
   QCoreApplication::processEvents();
   EXPECT_EQ(bar->width(), 600);
   EXPECT_EQ(bar->Panel(0).width, 600 - 104 - 18);
+}
+
+TEST_F(MainWindowTest, SelectionShowsItsSizeEnablesCopyAndAHeldButtonKeepsShortcutsOff) {
+  std::string path = Write("sel.eml", "Subject: s\n\nabc\ndef\n");
+  TfrmMain w({"quillet", path});
+  auto* bar = Find<platform::qt::StatusBar>(w, "staMain");
+  auto* copy = Find<QAction>(w, "actEditCopy");
+  editor::TEditor& view = w.TextView();
+  EXPECT_FALSE(copy->isEnabled());
+  // Not the active control: the commands leave the view alone.
+  Trigger(w, "actEditSelect");
+  EXPECT_FALSE(view.Selected());
+  w.TextViewWindow()->setFocus();
+  Trigger(w, "actEditSelect");
+  ASSERT_TRUE(view.Selected());
+  EXPECT_EQ(bar->Panel(0).text.toStdString(), "選択文字列のサイズ： 10bytes");
+  EXPECT_TRUE(copy->isEnabled());
+  EXPECT_EQ(view.SelectionMode(), 0);  // no Alt held
+  view.SetSelectionMode(1);
+  view.Caret().SetFreeCaret(true);
+  view.ClearSelection();
+  EXPECT_EQ(bar->Panel(0).text.toStdString(), "");
+  EXPECT_FALSE(copy->isEnabled());
+  EXPECT_EQ(view.SelectionMode(), 0);
+  EXPECT_FALSE(view.Caret().FreeCaret());
+
+  // A shortcut is offered to the view first; with the left button down there it is taken.
+  auto shortcutTaken = [&] {
+    QKeyEvent key(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    key.ignore();
+    QCoreApplication::sendEvent(w.TextViewWindow(), &key);
+    return key.isAccepted();
+  };
+  auto mouse = [&](QEvent::Type type) {
+    QMouseEvent event(type, QPointF(30, 5), QPointF(30, 5), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w.TextViewWindow(), &event);
+  };
+  EXPECT_FALSE(shortcutTaken());
+  mouse(QEvent::MouseButtonPress);
+  EXPECT_TRUE(shortcutTaken());
+  mouse(QEvent::MouseButtonRelease);
+  EXPECT_FALSE(shortcutTaken());
 }
 
 }  // namespace
