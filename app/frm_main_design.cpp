@@ -290,6 +290,8 @@ void TfrmMain::CreateBasePanel() {
 void TfrmMain::SetUpTextView() {
   SetUpViewerTextView(*txtMain);
   txtMain->SetClipboard(&clipboard_);
+  // The window's own edit menu is the view's context menu; the built-in one stays unused.
+  txtMain->SetPopupMenu(nullptr);
 }
 
 void TfrmMain::CreateStatusBar() {

@@ -34,6 +34,8 @@ void TEditor::Create() {
     option->SetOnChange(OptionHandler());
   }
   speed_ = CreateEditorSpeed();
+  builtInMenu_ = CreatePopupMenu();
+  popupMenu_ = builtInMenu_.get();
 }
 
 TEditor::~TEditor() {
@@ -66,6 +68,15 @@ std::unique_ptr<rows::TEditorStrings> TEditor::CreateEditorStrings() {
   return std::make_unique<rows::TEditorStrings>(*rowsHost_);
 }
 std::unique_ptr<TEditorViewInfo> TEditor::CreateViewInfo() { return TEditorViewInfo::New(this); }
+std::unique_ptr<TEditorPopupMenu> TEditor::CreatePopupMenu() {
+  return std::make_unique<TEditorPopupMenu>(*this);
+}
+
+void TEditor::ContextMenu(platform::TPoint At) {
+  if (popupMenu_ == nullptr || !HandleAllocated()) return;
+  popupMenu_->BeforePopup();
+  window_->ShowPopupMenu(popupMenu_->Items(), At);
+}
 
 void TEditor::InitWordDelimiters(textstore::ByteSet& Delimiters) {
   Delimiters = textstore::DefaultWordDelimiters();

@@ -18,6 +18,7 @@
 #include "editor/editor_bars.h"
 #include "editor/editor_caret.h"
 #include "editor/editor_margin.h"
+#include "editor/editor_popup_menu.h"
 #include "editor/editor_marks.h"
 #include "editor/editor_speed.h"
 #include "editor/editor_view_info.h"
@@ -260,6 +261,18 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   void DeleteSelection();
   // Replaces the selection (or inserts at the caret) by Text, through the edit primitive.
   void ReplaceSelection(std::string_view Text);
+  // Pastes the clipboard's lines as a rectangle: line i at the caret's column of the caret's
+  // row + i, rows too short padded with spaces, rows past the end added.
+  void BoxPasteFromClipboard();
+  bool ClipboardHasText() const;
+
+  // --- Context menu ------------------------------------------------------------------------
+  // The menu the control shows and whose shortcuts it takes: its built-in one, unless the host
+  // shows a menu of its own (nullptr).
+  TEditorPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TEditorPopupMenu* Menu) { popupMenu_ = Menu; }
+  TEditorPopupMenu& BuiltInPopupMenu() const { return *builtInMenu_; }
+  void ContextMenu(platform::TPoint At) override;
 
   // --- Painting -----------------------------------------------------------------------------
   // The caret-row underline follows the caret: callers pair these around every change of the
@@ -388,6 +401,7 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   virtual std::shared_ptr<rows::TEditorScreenStrings> CreateScreenStrings();
   virtual std::unique_ptr<rows::TEditorStrings> CreateEditorStrings();
   virtual std::unique_ptr<TEditorViewInfo> CreateViewInfo();
+  virtual std::unique_ptr<TEditorPopupMenu> CreatePopupMenu();
   // The word delimiters, filled at creation.
   virtual void InitWordDelimiters(textstore::ByteSet& Delimiters);
 
@@ -485,6 +499,8 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   std::unique_ptr<TEditorLeftbar> leftbar_;
   std::unique_ptr<TEditorRuler> ruler_;
   std::unique_ptr<TEditorSpeed> speed_;
+  std::unique_ptr<TEditorPopupMenu> builtInMenu_;
+  TEditorPopupMenu* popupMenu_ = nullptr;
   textstore::ByteSet wordDelimiters_;
 
   int row_ = 0;

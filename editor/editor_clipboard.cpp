@@ -2,9 +2,12 @@
 // paste, delete. Every edit goes through the row list's one edit primitive, so it is undone
 // like any other.
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "editor/editor.h"
 #include "editor/editor_rows_host.h"
+#include "platform/line_breaks.h"
 
 namespace editor {
 
@@ -23,6 +26,47 @@ void TEditor::PasteFromClipboard() {
   if (readOnly_ || clipboard_ == nullptr) return;
   const std::optional<platform::TClipboard::Content> content = clipboard_->Text();
   if (content && !content->Text.empty()) ReplaceSelection(content->Text);
+}
+
+bool TEditor::ClipboardHasText() const {
+  if (clipboard_ == nullptr) return false;
+  const std::optional<platform::TClipboard::Content> content = clipboard_->Text();
+  return content && !content->Text.empty();
+}
+
+void TEditor::BoxPasteFromClipboard() {
+  if (readOnly_ || clipboard_ == nullptr) return;
+  const std::optional<platform::TClipboard::Content> content = clipboard_->Text();
+  if (!content || content->Text.empty()) return;
+  ClearSelection();
+  std::vector<std::string_view> lines;
+  platform::ForEachLine(content->Text, [&lines](std::string_view line) { lines.push_back(line); });
+  const int count = RowCount();
+  const int first = std::min(row_, count);
+  const int col = col_;
+  const int rowsIn = std::max(0, std::min(count, first + static_cast<int>(lines.size())) - first);
+  std::string replacement;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int row = first + static_cast<int>(i);
+    if (row < count) {
+      const std::string_view text = screen_->Get(row).view();
+      const int width = RowEndCol(row);
+      const size_t at = static_cast<size_t>(ColToByte(row, std::min(col, width)));
+      replacement.append(text.substr(0, at));
+      if (col > width) replacement.append(static_cast<size_t>(col - width), ' ');
+      replacement.append(lines[i]);
+      replacement.append(text.substr(at));
+      if (screen_->RowKind(row) == textstore::rkLineEnd || i + 1 < lines.size()) replacement += "\r\n";
+    } else {
+      // Rows past the text: the line at the same column.
+      replacement.append(static_cast<size_t>(col), ' ');
+      replacement.append(lines[i]);
+      if (i + 1 < lines.size()) replacement += "\r\n";
+    }
+  }
+  rows::TEditGuard edit(rowsHost_.get());
+  screen_->ReplaceRows(first, rowsIn, replacement);
+  rowsHost_->SetCaretOffset(first, 0);
 }
 
 void TEditor::DeleteSelection() {

@@ -63,6 +63,7 @@ bool TEditor::KeyDown(const platform::TKeyEvent& Event) {
   if (OnKeyDown) OnKeyDown(this, key, Event.Shift);
   if (key == 0) return true;  // the host took it
   keyRepeat_ = Event.AutoRepeat;
+  if (popupMenu_ != nullptr && popupMenu_->ShortCut(key, Event.Shift)) return true;
   if (IsMoveKey(key)) return MoveKey(key, Event.Shift);
   if (key == platform::VK_DELETE) {
     DeleteChar(false);

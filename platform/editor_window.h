@@ -18,6 +18,7 @@
 #include "platform/cursors.h"
 #include "platform/geometry.h"
 #include "platform/input_events.h"
+#include "platform/menu.h"
 
 namespace platform {
 
@@ -81,6 +82,8 @@ class TWindowClient {
   virtual bool AcceptsText() const { return false; }
   // Whether Tab is typed into the view rather than moving the focus on.
   virtual bool AcceptsTab() const { return false; }
+  // The context-menu gesture at a client point (right button or the menu key).
+  virtual void ContextMenu(TPoint) {}
 };
 
 class TEditorWindow {
@@ -119,6 +122,9 @@ class TEditorWindow {
   virtual void SetCursor(TCursor cursor) = 0;
   // Whether a key (or, for VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, a mouse button) is down now.
   virtual bool KeyPressed(int) const { return false; }
+  // Shows `menu`'s items at a client point and runs the one chosen (its OnClick) before
+  // returning. The items must stay alive while it shows.
+  virtual void ShowPopupMenu(TMenuItem& /*menu*/, TPoint /*at*/) {}
   virtual bool Focused() const = 0;
   virtual void SetFocus() = 0;
   // Where the input method places its window: the caret's rectangle.

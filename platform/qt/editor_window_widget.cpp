@@ -1,9 +1,12 @@
 #include "platform/qt/editor_window_widget.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,6 +23,7 @@
 
 #include "platform/cp932.h"
 #include "platform/qt/application.h"
+#include "platform/qt/text.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/cursors.h"
 
@@ -696,6 +700,46 @@ void EditorWindowWidget::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   SendMouse(event, 1);
+}
+
+namespace {
+
+// The items of `menu` as Qt actions of `into`; a click runs the item's OnClick under Guard.
+void AddMenuItems(QMenu& into, TMenuItem& menu) {
+  for (TMenuItem& item : menu.Items) {
+    if (item.IsSeparator()) {
+      into.addSeparator();
+      continue;
+    }
+    const QString caption = ToQString(item.Caption);
+    if (!item.Items.empty()) {
+      AddMenuItems(*into.addMenu(caption), item);
+      continue;
+    }
+    QAction* action = into.addAction(caption);
+    action->setEnabled(item.Enabled);
+    action->setCheckable(item.Checked);
+    action->setChecked(item.Checked);
+    if (!item.ShortCut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.ShortCut)));
+    QObject::connect(action, &QAction::triggered, [&item] {
+      if (item.OnClick) Guard([&item] { item.OnClick(); });
+    });
+  }
+}
+
+}  // namespace
+
+void EditorWindowWidget::ShowPopupMenu(TMenuItem& menu, TPoint at) {
+  QMenu popup(this);
+  AddMenuItems(popup, menu);
+  popup.exec(mapToGlobal(QPoint(at.X, at.Y)));
+}
+
+void EditorWindowWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (client_ == nullptr) return;
+  const TPoint at{event->pos().x(), event->pos().y()};
+  Guard([this, at] { client_->ContextMenu(at); });
+  event->accept();
 }
 
 void EditorWindowWidget::wheelEvent(QWheelEvent* event) {

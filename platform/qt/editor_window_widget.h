@@ -55,6 +55,7 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   // Inside an input event: the state that event carries; otherwise the keyboard's now. Esc is
   // tracked by the widget's own key events.
   bool KeyPressed(int key) const override;
+  void ShowPopupMenu(TMenuItem& menu, TPoint at) override;
   bool Focused() const override { return hasFocus(); }
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   void SetImeCursorRect(const TRect& rect) override;
@@ -93,6 +94,7 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
