@@ -4,7 +4,14 @@
 // away, so that only the view's own work is timed, not the fake's call logs.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,6 +19,8 @@
 #include "bench/mail_sample.h"
 #include "editor/editor.h"
 #include "platform/component.h"
+#include "platform/input_events.h"
+#include "textstore/search.h"
 #include "tests/editor/fake_window.h"
 
 namespace {
@@ -257,5 +266,69 @@ void BM_TokenUnderPointer(benchmark::State& state) {
   state.counters["rows"] = editor.RowCount();
 }
 BENCHMARK(BM_TokenUnderPointer)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// Search through the whole mail (about 90 MB) for text that is not there, and for text in its
+// last row; BM_GrepCount is `grep -c` on the same bytes in a file, for comparison.
+void BM_Search(benchmark::State& state) {
+  View& view = SharedView(false);
+  TEditor& editor = *view.editor;
+  const std::string last(editor.ScreenStrings().Get(editor.RowCount() - 1).view().substr(0, 12));
+  const std::string pattern = state.range(0) == 0 ? std::string("QUILLET-NOT-THERE") : last;
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.ClearSelection();
+    editor.SetRowCol(0, 0);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(editor.Search(pattern, textstore::soForward | textstore::soMatchCase));
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Mail().size()));
+}
+BENCHMARK(BM_Search)->ArgName("near_end")->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_GrepCount(benchmark::State& state) {
+  static const std::string file = [] {
+    const std::string name = (std::filesystem::temp_directory_path() / "quillet-bench-mail.eml").string();
+    std::ofstream(name, std::ios::binary) << Mail();
+    return name;
+  }();
+  for (auto _ : state) {
+    pid_t pid = 0;
+    const char* argv[] = {"grep", "-c", "QUILLET-NOT-THERE", file.c_str(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawnp(&pid, "grep", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Mail().size()));
+}
+BENCHMARK(BM_GrepCount)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Key-repeat Down through 10,000 rows: each step moves the caret and, at the bottom of the
+// view, scrolls one row.
+void BM_KeyRepeatDown(benchmark::State& state) {
+  View& view = SharedView(false);
+  TEditor& editor = *view.editor;
+  int steps = 0;
+  for (auto _ : state) {
+    if (steps % 10000 == 0) {
+      state.PauseTiming();
+      editor.ClearSelection();
+      editor.SetRowCol(0, 0);
+      editor.SetTopRow(0);
+      state.ResumeTiming();
+    }
+    editor.KeyDown({platform::VK_DOWN, {}, steps % 10000 != 0});
+    ++steps;
+  }
+  state.counters["row"] = editor.Row();
+}
+BENCHMARK(BM_KeyRepeatDown)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

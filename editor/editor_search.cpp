@@ -32,27 +32,35 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
     byte = static_cast<int>(screen_->Get(row).size()) +
            (screen_->RowKind(row) == textstore::rkLineEnd ? 2 : 0);
   }
-  auto rowText = [this](int r) {
-    std::string text(screen_->Get(r).view());
-    if (screen_->RowKind(r) == textstore::rkLineEnd) text += "\r\n";
-    return text;
+  // A row's bytes and its line end, appended to a buffer without a string of its own.
+  auto appendRow = [this](std::string& buffer, int r) {
+    buffer.append(screen_->Get(r).view());
+    if (screen_->RowKind(r) == textstore::rkLineEnd) buffer.append("\r\n");
   };
+  auto rowBytes = [this](int r) {
+    return screen_->Get(r).size() + (screen_->RowKind(r) == textstore::rkLineEnd ? 2 : 0);
+  };
+  std::string buffer;
+  buffer.reserve(2 * kSearchBuffer);
   for (;;) {
-    // Rows from `row` on (or up to it, backwards) until the buffer passes its size.
-    std::string buffer = rowText(row);
+    // Rows from `row` on (or up to it, backwards) until the buffer passes its size. Backwards
+    // the rows are gathered first and then appended in order.
+    buffer.clear();
     int first = row, last = row;
-    while (buffer.size() <= kSearchBuffer) {
+    size_t size = rowBytes(row);
+    while (size <= kSearchBuffer) {
       if (forward && last + 1 < count) {
-        buffer += rowText(++last);
+        size += rowBytes(++last);
       } else if (!forward && first > 0) {
-        buffer.insert(0, rowText(--first));
+        size += rowBytes(--first);
       } else {
         break;
       }
     }
+    for (int r = first; r <= last; ++r) appendRow(buffer, r);
     // The start offset inside the buffer: the start row's byte, after the rows in front of it.
     size_t start = static_cast<size_t>(byte);
-    for (int r = first; r < row; ++r) start += rowText(r).size();
+    for (int r = first; r < row; ++r) start += rowBytes(r);
     textstore::TSearchPosition position{static_cast<std::ptrdiff_t>(std::min(start, buffer.size())),
                                         hitStyle_ == hsCaret && selState_ == ssHit ? hitLength_ : 0};
     if (textstore::SearchText(buffer, position, Text, Options, wordDelimiters_)) {
@@ -71,7 +79,7 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
     } else {
       if (first == 0) return false;
       row = last > first ? first : first - 1;
-      byte = static_cast<int>(rowText(row).size());
+      byte = static_cast<int>(rowBytes(row));
     }
   }
 }

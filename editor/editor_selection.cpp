@@ -158,7 +158,7 @@ void TEditor::ClearSelection() {
 
 void TEditor::SetSelectionMode(int Value) {
   Value = Value != 0 ? 1 : 0;
-  if (Value == selectionMode_ || leftButtonDown_) return;
+  if (Value == selectionMode_ || dragState_ != 0) return;  // not while a selection is dragged
   selectionMode_ = Value;
   if (Selected()) {
     if (Value == 1 && HandleAllocated()) window_->SetCursor(caret_->Cursors().DefaultCursor());

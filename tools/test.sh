@@ -9,6 +9,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   dir="$root/build-asan"
   bash "$root/tools/build.sh" "$dir" -DQUILLET_SANITIZE=ON
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS=suppressions=$root/tools/lsan.supp
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   dir="$root/build"
