@@ -143,9 +143,9 @@ platform::TFontHandle TEditor::StyleFont(platform::TFontStyles Style) {
                     (Style.Contains(platform::fsStrikeOut) ? 4 : 0);
   platform::TFontHandle& handle = styleFonts_[index];
   if (handle.Id == 0) {
-    platform::TFontSpec spec = font_->Spec();
-    spec.Style = Style;
-    handle = window_->CreateFont(spec);
+    platform::TFontSpec request = font_->Spec();
+    request.Style = Style;
+    handle = window_->CreateFont(request);
   }
   return handle;
 }

@@ -130,8 +130,8 @@ class TEditorWindow {
   // Where the input method places its window: the caret's rectangle.
   virtual void SetImeCursorRect(const TRect& rect) = 0;
 
-  // Fonts live as long as the window; the same spec gives the same handle.
-  virtual TFontHandle CreateFont(const TFontSpec& spec) = 0;
+  // Fonts live as long as the window; the same request gives the same handle.
+  virtual TFontHandle CreateFont(const TFontSpec& request) = 0;
   virtual TFontMetrics Metrics(TFontHandle font) const = 0;
   // RGB of a colour; system colours from the desktop palette. clNone is the caller's to
   // replace before asking.

@@ -121,18 +121,18 @@ int PixelSize(QFont font, int height) {
 
 }  // namespace
 
-TFontHandle QtFontTable::Create(const TFontSpec& spec) {
+TFontHandle QtFontTable::Create(const TFontSpec& request) {
   for (size_t i = 0; i < fonts_.size(); ++i) {
-    if (fonts_[i].first == spec) return {static_cast<int>(i + 1)};
+    if (fonts_[i].first == request) return {static_cast<int>(i + 1)};
   }
   auto entry = std::make_unique<Font>();
-  QFont font(ToQString(spec.Name));
+  QFont font(ToQString(request.Name));
   font.setStyleHint(QFont::TypeWriter);  // an unknown face still gets a grid-friendly one
   font.setHintingPreference(QFont::PreferFullHinting);
   font.setKerning(false);
-  font.setBold(spec.Style.Contains(fsBold));
-  font.setItalic(spec.Style.Contains(fsItalic));
-  font.setPixelSize(PixelSize(font, spec.Height));
+  font.setBold(request.Style.Contains(fsBold));
+  font.setItalic(request.Style.Contains(fsItalic));
+  font.setPixelSize(PixelSize(font, request.Height));
 
   QFontMetrics metrics(font);
   TFontMetrics& m = entry->metrics;
@@ -141,16 +141,16 @@ TFontHandle QtFontTable::Create(const TFontSpec& spec) {
   m.ExternalLeading = std::max(0, metrics.leading());
   m.HalfWidth = metrics.horizontalAdvance(QLatin1Char('M'));
   m.AveCharWidth = metrics.averageCharWidth();
-  m.Italic = spec.Style.Contains(fsItalic);
+  m.Italic = request.Style.Contains(fsItalic);
   // Decorations are drawn across the cells by the canvas, so the font itself carries none.
-  entry->underline = spec.Style.Contains(fsUnderline);
-  entry->strikeOut = spec.Style.Contains(fsStrikeOut);
+  entry->underline = request.Style.Contains(fsUnderline);
+  entry->strikeOut = request.Style.Contains(fsStrikeOut);
   entry->underlineY = metrics.underlinePos();
   entry->strikeOutY = metrics.strikeOutPos();
   entry->lineWidth = std::max(1, metrics.lineWidth());
   entry->raw = QRawFont::fromFont(font);
   entry->font = font;
-  fonts_.emplace_back(spec, std::move(entry));
+  fonts_.emplace_back(request, std::move(entry));
   return {static_cast<int>(fonts_.size())};
 }
 

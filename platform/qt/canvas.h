@@ -18,7 +18,7 @@ class QPainter;
 
 namespace platform::qt {
 
-// The fonts of one window. Handles count from 1; the same spec gives the same handle.
+// The fonts of one window. Handles count from 1; the same request gives the same handle.
 class QtFontTable {
  public:
   struct Font {
@@ -34,7 +34,7 @@ class QtFontTable {
 
   // Negative heights are the pixel size of the character (the em); positive heights are the
   // cell (ascent + descent), reached by scaling the em by the ratio measured at that size.
-  TFontHandle Create(const TFontSpec& spec);
+  TFontHandle Create(const TFontSpec& request);
   // Throws EListError for a handle this table did not make.
   const Font& Get(TFontHandle handle) const;
   TFontMetrics Metrics(TFontHandle handle) const { return Get(handle).metrics; }

@@ -483,8 +483,8 @@ QVariant EditorWindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const 
   return QWidget::inputMethodQuery(query);
 }
 
-TFontHandle EditorWindowWidget::CreateFont(const TFontSpec& spec) {
-  return fonts_->Create(spec);
+TFontHandle EditorWindowWidget::CreateFont(const TFontSpec& request) {
+  return fonts_->Create(request);
 }
 
 TFontMetrics EditorWindowWidget::Metrics(TFontHandle font) const {

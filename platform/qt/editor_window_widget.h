@@ -60,7 +60,7 @@ class EditorWindowWidget : public QWidget, public TEditorWindow {
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   void SetImeCursorRect(const TRect& rect) override;
 
-  TFontHandle CreateFont(const TFontSpec& spec) override;
+  TFontHandle CreateFont(const TFontSpec& request) override;
   TFontMetrics Metrics(TFontHandle font) const override;
   TRgb ResolveColor(TColor color) const override;
   std::unique_ptr<TBitmap> CreateBitmap(TSize size) override;

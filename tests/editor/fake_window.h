@@ -136,8 +136,8 @@ class FakeWindow : public platform::TEditorWindow {
   }
   void SetImeCursorRect(const platform::TRect& rect) override { imeRect = rect; }
 
-  platform::TFontHandle CreateFont(const platform::TFontSpec& spec) override {
-    fonts.push_back(spec);
+  platform::TFontHandle CreateFont(const platform::TFontSpec& request) override {
+    fonts.push_back(request);
     return {static_cast<int>(fonts.size())};
   }
   platform::TFontMetrics Metrics(platform::TFontHandle) const override { return metrics; }

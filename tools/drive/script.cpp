@@ -356,25 +356,25 @@ Action KeyStep(const Words& words, std::string_view) {
   const int count = words.size() == 3 ? ParseInt(words[2]) : 1;
   if (count < 1 || count > 1000) throw BadValue{"repeat outside 1 ... 1000"};
   std::vector<Qt::KeyboardModifier> modifiers;
-  std::string_view spec = words[0];
-  for (size_t plus; (plus = spec.find('+')) != std::string_view::npos && plus + 1 < spec.size();) {
-    modifiers.push_back(ParseModifier(spec.substr(0, plus)));
-    spec.remove_prefix(plus + 1);
+  std::string_view request = words[0];
+  for (size_t plus; (plus = request.find('+')) != std::string_view::npos && plus + 1 < request.size();) {
+    modifiers.push_back(ParseModifier(request.substr(0, plus)));
+    request.remove_prefix(plus + 1);
   }
   Qt::KeyboardModifiers all;
   for (Qt::KeyboardModifier modifier : modifiers) all |= modifier;
   Qt::Key key = Qt::Key_unknown;
   QString text;
-  if (spec.size() == 1 && std::isalnum(static_cast<unsigned char>(spec[0]))) {
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(spec[0])));
+  if (request.size() == 1 && std::isalnum(static_cast<unsigned char>(request[0]))) {
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(request[0])));
     key = static_cast<Qt::Key>(c);  // Qt numbers letters and digits by their ASCII codes
     const bool upper = all.testFlag(Qt::ShiftModifier) && std::isalpha(static_cast<unsigned char>(c));
     text = QString(QChar(upper ? c : std::tolower(static_cast<unsigned char>(c))));
   } else {
     const auto* found = std::find_if(std::begin(kKeyNames), std::end(kKeyNames),
-                                     [&](const KeyName& k) { return k.name == spec; });
+                                     [&](const KeyName& k) { return k.name == request; });
     if (found == std::end(kKeyNames)) {
-      throw BadValue{"'" + std::string(spec) +
+      throw BadValue{"'" + std::string(request) +
                      "' is no key (Left Right Up Down Home End PageUp PageDown Delete Backspace "
                      "Tab Return Escape Space, a letter or a digit)"};
     }
