@@ -183,7 +183,12 @@ void TEditor::SetHitStyle(TEditorHitStyle Value) {
   hitStyle_ = Value;
 }
 
-void TEditor::SetReadOnly(bool Value) { readOnly_ = Value; }
+void TEditor::SetReadOnly(bool Value) {
+  if (dragState_ == 2) return;  // a dragged selection may still be dropped as it began
+  readOnly_ = Value;
+  // A selection can no longer be dragged: the pointer over it is the plain one again.
+  if (Value && Selected() && HandleAllocated()) window_->SetCursor(caret_->Cursors().DefaultCursor());
+}
 
 const platform::TStringList& TEditor::ReserveWordList() const {
   return view_->Fountain().ReserveWordList();

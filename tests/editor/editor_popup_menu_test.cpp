@@ -84,5 +84,15 @@ TEST(EditorPopupMenu, BoxPastePutsEachLineAtTheCaretColumn) {
   EXPECT_EQ(v.Lines().Text(), "abcd\r\ne");
 }
 
+TEST(EditorReadOnly, SwitchingItOnWithASelectionResetsThePointer) {
+  EditorFixture f;
+  TEditor& v = f.view();
+  v.Lines().SetTextStr("abc");
+  v.SelectAll();
+  f.window.cursor = 1959;
+  v.SetReadOnly(true);
+  EXPECT_EQ(f.window.cursor, v.Caret().Cursors().DefaultCursor());
+}
+
 }  // namespace
 }  // namespace editor
