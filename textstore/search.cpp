@@ -8,6 +8,7 @@
 #include "platform/cp932.h"
 #include "textstore/case_fold.h"
 #include "textstore/dbcs_string.h"
+#include "textstore/search_detail.h"
 #include "textstore/width_fold.h"
 
 namespace textstore {
@@ -263,7 +264,20 @@ bool SearchText(std::string_view text, TSearchPosition& position, std::string_vi
       position.Length > size - position.Start) {
     return false;
   }
+  if (std::optional<bool> found =
+          detail::SearchBytes(text, position, pattern, options, wordDelimiters)) {
+    return *found;
+  }
+  return detail::SearchCharacters(text, position, pattern, options, wordDelimiters);
+}
+
+namespace detail {
+
+bool SearchCharacters(std::string_view text, TSearchPosition& position, std::string_view pattern,
+                      TSearchOptions options, const ByteSet& wordDelimiters) {
   return Search(text, pattern, options, wordDelimiters).Find(position);
 }
+
+}  // namespace detail
 
 }  // namespace textstore
