@@ -1,7 +1,11 @@
-// The byte search: a Horspool scan proposes the places where the pattern's bytes fit, and a
-// place counts only where the character search would match too: on a character start, with
-// the trail bytes of double-byte characters as they are, and by the whole-word rules.
+// The byte search: a scan of 16 places at a time proposes the places where the pattern's first
+// and last bytes fit, and a place counts only where the character search would match too: the
+// whole pattern, on a character start, with the trail bytes of double-byte characters as they
+// are, and by the whole-word rules.
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -89,6 +93,33 @@ class CharStarts {
   size_t end_ = 0;   // every byte from base_ up to here is a lead-byte value
 };
 
+// Sixteen text bytes in one vector register, with the compiler's portable vector type.
+using Block = unsigned char __attribute__((vector_size(16)));
+using Lanes = signed char __attribute__((vector_size(16)));  // a comparison: 0 or all ones
+constexpr std::ptrdiff_t kBlock = sizeof(Block);
+
+Block LoadBlock(const char* bytes) {
+  Block block;
+  std::memcpy(&block, bytes, sizeof block);
+  return block;
+}
+
+Block Broadcast(unsigned char byte) {
+  return Block{} + byte;
+}
+
+// Bit k set where lane k of a comparison result is all ones.
+std::uint32_t LaneBits(Lanes lanes) {
+  static_assert(std::endian::native == std::endian::little, "lane 0 is the low byte");
+  std::uint64_t halves[2];
+  std::memcpy(halves, &lanes, sizeof halves);
+  // The multiplication gathers the top bit of each byte into the top byte.
+  auto gather = [](std::uint64_t half) {
+    return static_cast<std::uint32_t>((half & 0x8080808080808080u) * 0x0002040810204081u >> 56);
+  };
+  return gather(halves[0]) | gather(halves[1]) << 8;
+}
+
 class ByteSearch {
  public:
   ByteSearch(std::string_view text, Pattern pattern, const ByteTable& letters,
@@ -102,6 +133,9 @@ class ByteSearch {
   std::ptrdiff_t Size() const { return static_cast<std::ptrdiff_t>(text_.size()); }
   std::ptrdiff_t Length() const { return static_cast<std::ptrdiff_t>(pattern_.Bytes.size()); }
 
+  // Bit k for place first + k, k < count (at most kBlock): the pattern's first and last bytes
+  // fit there, as folded by fold_.
+  std::uint32_t Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const;
   // The pattern matches at `at` as the character search would see it.
   bool MatchesAt(std::ptrdiff_t at);
   bool IsWordStart(std::ptrdiff_t at);
@@ -113,9 +147,11 @@ class ByteSearch {
   ByteSet delimiters_;
   bool forward_;
   bool wholeWord_;
-  // How far the pattern moves on from a place, by the folded text byte under its key byte:
-  // its last byte forward, its first backward.
-  std::array<std::ptrdiff_t, 256> shift_;
+  // Clearing bit 5 puts each small ASCII letter on its capital: the scan keeps every place the
+  // case table would match, and some more, which MatchesAt turns down.
+  unsigned char fold_;
+  unsigned char firstByte_;  // folded
+  unsigned char lastByte_;   // folded
 };
 
 ByteSearch::ByteSearch(std::string_view text, Pattern pattern, const ByteTable& letters,
@@ -126,37 +162,50 @@ ByteSearch::ByteSearch(std::string_view text, Pattern pattern, const ByteTable& 
       starts_(text),
       delimiters_(wordDelimiters),
       forward_(options & soForward),
-      wholeWord_(options & soWholeWord) {
+      wholeWord_(options & soWholeWord),
+      fold_(options & soMatchCase ? 0xFF : 0xDF),
+      firstByte_(static_cast<unsigned char>(pattern_.Bytes.front() & fold_)),
+      lastByte_(static_cast<unsigned char>(pattern_.Bytes.back() & fold_)) {
   delimiters_.set(kUnderscore);
-  const std::ptrdiff_t m = Length();
-  shift_.fill(m);
-  // Nearer bytes of the pattern come last, so the shortest move wins. A trail byte is entered
-  // folded: the scan folds every text byte alike and leaves exact comparison to MatchesAt.
-  for (std::ptrdiff_t d = m - 1; d >= 1; --d) {
-    const auto byte = static_cast<unsigned char>(pattern_.Bytes[Index(forward_ ? m - 1 - d : d)]);
-    shift_[letters_[byte]] = d;
-  }
 }
 
 bool ByteSearch::Find(TSearchPosition& position) {
   const std::ptrdiff_t m = Length();
-  // The first place and the number of places, counted as the character search counts them;
+  // The nearest place and the number of places, counted as the character search counts them;
   // a place on a trail byte is passed over by MatchesAt.
   std::ptrdiff_t at = forward_ ? position.Start + position.Length : position.Start - m;
   std::ptrdiff_t places = forward_ ? Size() - m - at + 1 : at + 1;
-  const std::ptrdiff_t key = forward_ ? m - 1 : 0;
-  const std::ptrdiff_t step = forward_ ? 1 : -1;
-  const unsigned char keyByte = letters_[static_cast<unsigned char>(pattern_.Bytes[Index(key)])];
   while (places > 0) {
-    const unsigned char byte = letters_[At(at + key)];
-    if (byte == keyByte && MatchesAt(at)) {
-      position = {at, m};
-      return true;
+    const std::ptrdiff_t count = std::min(places, kBlock);
+    const std::ptrdiff_t first = forward_ ? at : at - count + 1;
+    // Nearest first: from the low bit forward, from the high bit backward.
+    for (std::uint32_t bits = Candidates(first, count); bits != 0;) {
+      const int k = forward_ ? std::countr_zero(bits) : std::bit_width(bits) - 1;
+      bits &= ~(1u << k);
+      if (MatchesAt(first + k)) {
+        position = {first + k, m};
+        return true;
+      }
     }
-    at += step * shift_[byte];
-    places -= shift_[byte];
+    at += forward_ ? count : -count;
+    places -= count;
   }
   return false;
+}
+
+std::uint32_t ByteSearch::Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const {
+  const char* const near = text_.data() + first;
+  const char* const far = near + Length() - 1;
+  if (count == kBlock) {
+    const Block fold = Broadcast(fold_);
+    return LaneBits(((LoadBlock(near) & fold) == Broadcast(firstByte_)) &
+                    ((LoadBlock(far) & fold) == Broadcast(lastByte_)));
+  }
+  std::uint32_t bits = 0;
+  for (std::ptrdiff_t k = 0; k < count; ++k) {
+    if ((near[k] & fold_) == firstByte_ && (far[k] & fold_) == lastByte_) bits |= 1u << k;
+  }
+  return bits;
 }
 
 bool ByteSearch::MatchesAt(std::ptrdiff_t at) {
