@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/fuzz/fuzz_ini.h"
 #include "tests/fuzz/fuzz_message.h"
 #include "tests/fuzz/fuzz_parser.h"
 #include "tests/fuzz/fuzz_wrap.h"
@@ -43,6 +44,10 @@ TEST(FuzzRegressions, ParserInputsScanCleanly) {
 
 TEST(FuzzRegressions, WrapInputsKeepTheLayoutRules) {
   Replay("wrap", quillet::fuzz::WrapBytes);
+}
+
+TEST(FuzzRegressions, IniInputsKeepEveryOtherByte) {
+  Replay("ini", quillet::fuzz::IniBytes);
 }
 
 }  // namespace
