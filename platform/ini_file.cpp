@@ -205,10 +205,9 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   LockedFile file(FollowLinks(fileName_), fileName_);
-  const std::string old = file.Read();
-  const std::optional<std::string> updated = ini::SetValue(old, section, key, value);
+  const std::optional<std::string> updated = ini::SetValue(file.Read(), section, key, value);
   if (!updated) throw EIniFileException(fileName_);
-  if (*updated != old) file.Replace(*updated);
+  file.Replace(*updated);
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
