@@ -44,6 +44,30 @@ void ExpectRefused(TIniFile& ini, std::string_view key) {
   }
 }
 
+// Runs `work` in a child process that exits with 0 when it returns and 1 when it throws; an
+// alarm ends a child that runs away.
+template <class Work>
+pid_t InChild(Work work) {
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(60);
+    try {
+      work();
+    } catch (...) {
+      _exit(1);
+    }
+    _exit(0);
+  }
+  return child;
+}
+
+// The child's exit code, or the number of the signal that ended it.
+int Wait(pid_t child) {
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status);
+}
+
 TEST(IniFile, MissingFileReadsDefaultsAndTheFirstWriteMakesIt) {
   testsupport::ScratchDir dir;
   TIniFile ini(dir.Path() + "/q.ini");
@@ -61,21 +85,20 @@ TEST(IniFile, MissingFileReadsDefaultsAndTheFirstWriteMakesIt) {
   EXPECT_EQ(Entries(dir), std::vector<std::string>{"q.ini"});
 }
 
-TEST(IniFile, IntegersAreDecimalOrHexadecimalAndAnythingElseGivesTheDefault) {
+// The integer syntax itself is StrToInt's; here what the file adds to it.
+TEST(IniFile, IntegersWrapFromHexadecimalAndAnythingElseGivesTheDefault) {
   testsupport::ScratchDir dir;
-  TIniFile ini(dir.Write("q.ini",
-                         "[N]\nhex=0x80000005\nup=0XfF\ndollar=$C00000\nneg=-2147483643\n"
-                         "big=2147483648\nhuge=0x100000000\njunk=12a\nempty=\nbare=0x\nq=\"7\"\n"));
+  TIniFile ini(
+      dir.Write("q.ini", "[N]\nhex=0x80000005\nbig=2147483648\njunk=12a\nempty=\nq=\"7\"\n"));
   const std::pair<const char*, std::int32_t> cases[] = {
-      {"hex", -2147483643}, {"up", 255}, {"dollar", 0xC00000}, {"neg", -2147483643}, {"q", 7},
-      {"big", 9},           {"huge", 9}, {"junk", 9},          {"empty", 9},         {"bare", 9},
+      {"hex", -2147483643}, {"q", 7}, {"big", 9}, {"junk", 9}, {"empty", 9}, {"none", 9},
   };
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.ReadInteger("N", key, 9), value) << key;
-  EXPECT_TRUE(ini.ReadBool("N", "up", false));
+  EXPECT_TRUE(ini.ReadBool("N", "q", false));
   EXPECT_TRUE(ini.ReadBool("N", "junk", true));
   // Nothing is cached: each read sees the file as it is now.
-  dir.Write("q.ini", "[N]\nup=0\n");
-  EXPECT_FALSE(ini.ReadBool("N", "up", true));
+  dir.Write("q.ini", "[N]\nq=0\n");
+  EXPECT_FALSE(ini.ReadBool("N", "q", true));
 }
 
 TEST(IniFile, RefusedWritesChangeNothing) {
@@ -138,28 +161,15 @@ TEST(IniFile, ConcurrentWritersLoseNoWrite) {
   testsupport::ScratchDir dir;
   const std::string path = dir.Path() + "/q.ini";
   constexpr int kWrites = 60;
-  pid_t children[2];
-  for (int c = 0; c < 2; ++c) {
-    children[c] = fork();
-    if (children[c] == 0) {
-      alarm(60);
-      try {
-        TIniFile ini(path);
-        for (int i = 1; i <= kWrites; ++i) ini.WriteInteger("S", c ? "b" : "a", i);
-      } catch (...) {
-        _exit(1);
-      }
-      _exit(0);
-    }
+  std::vector<pid_t> writers;
+  for (const char* key : {"a", "b"}) {
+    writers.push_back(InChild([&path, key] {
+      for (int i = 1; i <= kWrites; ++i) TIniFile(path).WriteInteger("S", key, i);
+    }));
   }
-  for (pid_t child : children) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  TIniFile ini(path);
-  EXPECT_EQ(ini.ReadInteger("S", "a", 0), kWrites);
-  EXPECT_EQ(ini.ReadInteger("S", "b", 0), kWrites);
+  for (pid_t writer : writers) EXPECT_EQ(Wait(writer), 0);
+  EXPECT_EQ(TIniFile(path).ReadInteger("S", "a", 0), kWrites);
+  EXPECT_EQ(TIniFile(path).ReadInteger("S", "b", 0), kWrites);
 }
 
 // A writer killed at any moment leaves the old file or a new one, whole; the temporary file it
@@ -176,20 +186,12 @@ TEST(IniFile, KilledWritersLeaveOneWholeVersion) {
   for (int i = 0; i < 26; ++i) versions.push_back(*ini::SetValue(base, "S", "k", value(i)));
   std::mt19937 random(1);
   for (int round = 0; round < 20; ++round) {
-    const pid_t child = fork();
-    if (child == 0) {
-      alarm(60);
-      try {
-        for (int i = 0;; ++i) ini.WriteString("S", "k", value(i));
-      } catch (...) {
-        _exit(1);
-      }
-    }
+    const pid_t writer = InChild([&] {
+      for (int i = 0;; ++i) ini.WriteString("S", "k", value(i));
+    });
     usleep(random() % 20000);
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    kill(writer, SIGKILL);
+    EXPECT_EQ(Wait(writer), SIGKILL);
     EXPECT_NE(std::find(versions.begin(), versions.end(), ReadFileBytes(ini.FileName())),
               versions.end())
         << "round " << round;
