@@ -1,4 +1,4 @@
-// The byte search: a scan of 16 places at a time proposes the places where the pattern's first
+// The byte search: a scan of 64 places at a time proposes the places where the pattern's first
 // and last bytes fit, and a place counts only where the character search would match too: the
 // whole pattern, on a character start, with the trail bytes of double-byte characters as they
 // are, and by the whole-word rules.
@@ -97,6 +97,8 @@ class CharStarts {
 using Block = unsigned char __attribute__((vector_size(16)));
 using Lanes = signed char __attribute__((vector_size(16)));  // a comparison: 0 or all ones
 constexpr std::ptrdiff_t kBlock = sizeof(Block);
+// Places tested at a time: one bit each in a 64-bit word.
+constexpr std::ptrdiff_t kPlaces = 64;
 
 Block LoadBlock(const char* bytes) {
   Block block;
@@ -108,14 +110,20 @@ Block Broadcast(unsigned char byte) {
   return Block{} + byte;
 }
 
+bool IsZero(Lanes lanes) {
+  std::uint64_t halves[2];
+  std::memcpy(halves, &lanes, sizeof halves);
+  return (halves[0] | halves[1]) == 0;
+}
+
 // Bit k set where lane k of a comparison result is all ones.
-std::uint32_t LaneBits(Lanes lanes) {
+std::uint64_t LaneBits(Lanes lanes) {
   static_assert(std::endian::native == std::endian::little, "lane 0 is the low byte");
   std::uint64_t halves[2];
   std::memcpy(halves, &lanes, sizeof halves);
   // The multiplication gathers the top bit of each byte into the top byte.
   auto gather = [](std::uint64_t half) {
-    return static_cast<std::uint32_t>((half & 0x8080808080808080u) * 0x0002040810204081u >> 56);
+    return (half & 0x8080808080808080u) * 0x0002040810204081u >> 56;
   };
   return gather(halves[0]) | gather(halves[1]) << 8;
 }
@@ -133,9 +141,9 @@ class ByteSearch {
   std::ptrdiff_t Size() const { return static_cast<std::ptrdiff_t>(text_.size()); }
   std::ptrdiff_t Length() const { return static_cast<std::ptrdiff_t>(pattern_.Bytes.size()); }
 
-  // Bit k for place first + k, k < count (at most kBlock): the pattern's first and last bytes
+  // Bit k for place first + k, k < count (at most kPlaces): the pattern's first and last bytes
   // fit there, as folded by fold_.
-  std::uint32_t Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const;
+  std::uint64_t Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const;
   // The pattern matches at `at` as the character search would see it.
   bool MatchesAt(std::ptrdiff_t at);
   bool IsWordStart(std::ptrdiff_t at);
@@ -176,12 +184,12 @@ bool ByteSearch::Find(TSearchPosition& position) {
   std::ptrdiff_t at = forward_ ? position.Start + position.Length : position.Start - m;
   std::ptrdiff_t places = forward_ ? Size() - m - at + 1 : at + 1;
   while (places > 0) {
-    const std::ptrdiff_t count = std::min(places, kBlock);
+    const std::ptrdiff_t count = std::min(places, kPlaces);
     const std::ptrdiff_t first = forward_ ? at : at - count + 1;
     // Nearest first: from the low bit forward, from the high bit backward.
-    for (std::uint32_t bits = Candidates(first, count); bits != 0;) {
+    for (std::uint64_t bits = Candidates(first, count); bits != 0;) {
       const int k = forward_ ? std::countr_zero(bits) : std::bit_width(bits) - 1;
-      bits &= ~(1u << k);
+      bits &= ~(std::uint64_t{1} << k);
       if (MatchesAt(first + k)) {
         position = {first + k, m};
         return true;
@@ -193,17 +201,30 @@ bool ByteSearch::Find(TSearchPosition& position) {
   return false;
 }
 
-std::uint32_t ByteSearch::Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const {
+std::uint64_t ByteSearch::Candidates(std::ptrdiff_t first, std::ptrdiff_t count) const {
   const char* const near = text_.data() + first;
   const char* const far = near + Length() - 1;
-  if (count == kBlock) {
+  if (count == kPlaces) {
     const Block fold = Broadcast(fold_);
-    return LaneBits(((LoadBlock(near) & fold) == Broadcast(firstByte_)) &
-                    ((LoadBlock(far) & fold) == Broadcast(lastByte_)));
+    std::array<Lanes, kPlaces / kBlock> fits;
+    Lanes any{};
+    for (size_t b = 0; b < fits.size(); ++b) {
+      const std::ptrdiff_t offset = kBlock * static_cast<std::ptrdiff_t>(b);
+      fits[b] = ((LoadBlock(near + offset) & fold) == Broadcast(firstByte_)) &
+                ((LoadBlock(far + offset) & fold) == Broadcast(lastByte_));
+      any |= fits[b];
+    }
+    // Most runs of places hold no candidate: one test for all of them.
+    if (IsZero(any)) return 0;
+    std::uint64_t bits = 0;
+    for (size_t b = 0; b < fits.size(); ++b) bits |= LaneBits(fits[b]) << (kBlock * b);
+    return bits;
   }
-  std::uint32_t bits = 0;
+  std::uint64_t bits = 0;
   for (std::ptrdiff_t k = 0; k < count; ++k) {
-    if ((near[k] & fold_) == firstByte_ && (far[k] & fold_) == lastByte_) bits |= 1u << k;
+    if ((near[k] & fold_) == firstByte_ && (far[k] & fold_) == lastByte_) {
+      bits |= std::uint64_t{1} << k;
+    }
   }
   return bits;
 }
