@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ struct Pattern {
   std::vector<bool> Trail;
 };
 
+// Nothing where bytes alone cannot decide: a lone lead byte at the pattern's end, which matches
+// no text character, and, with case folded, a double-byte capital, which matches its small
+// letter too.
 std::optional<Pattern> Prepare(std::string_view pattern, const ByteTable& letters, bool matchCase) {
   Pattern prepared;
   for (size_t i = 0; i < pattern.size(); ++i) {
