@@ -123,7 +123,7 @@ void TfrmMain::Load(ViewMode mode, bool startUp) {
   LoadedMessage message = LoadMessage(messagePath_, mode);
   headers_ = std::move(message.headers);
   UpdateHeaderBar(mode);
-  txtMain->Lines().SetTextStr(message.Text());
+  txtMain->Lines().SetSharedText(message.Whole(), message.Text());
   if (startUp) SetCaptionFromSubject(headers_.Subject);
   if (mode == ViewMode::Body) UpdateStamp();
 }

@@ -29,46 +29,51 @@ std::string_view BeforeNul(std::string_view bytes) {
   return bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
 }
 
-}  // namespace
-
-size_t MessageSource::TextSize(std::string_view fileBytes) {
+// The size of the text made from bytes that hold no NUL.
+size_t NormalSize(std::string_view bytes) {
   size_t size = 0;
-  ForEachLine(BeforeNul(fileBytes), [&size](std::string_view line) { size += line.size() + 2; });
+  ForEachLine(bytes, [&size](std::string_view line) { size += line.size() + 2; });
   return size;
 }
+
+}  // namespace
+
+size_t MessageSource::TextSize(std::string_view fileBytes) { return NormalSize(BeforeNul(fileBytes)); }
 
 MessageSource::MessageSource(std::string_view fileBytes)
     : MessageSource(fileBytes, TextSize(fileBytes)) {}
 
 MessageSource::MessageSource(std::string_view fileBytes, size_t textSize) {
   fileBytes = BeforeNul(fileBytes);
-  // Exactly the size needed: a file of lone CRs or LFs doubles, and growing by reallocation
-  // would need three times the text for a moment.
-  text_.reserve(textSize);
-  platform::PopulateForWrite(text_.data(), textSize);
-  ForEachLine(fileBytes, [this](std::string_view line) {
-    text_.append(line);
-    text_.append("\r\n");
+  // Written once, in exactly the size needed: a file of lone CRs or LFs doubles.
+  text_ = platform::ByteString::Filled(textSize, [fileBytes, textSize](char* room) {
+    platform::PopulateForWrite(room, textSize);
+    char* end = room;
+    ForEachLine(fileBytes, [&end](std::string_view line) {
+      end = std::copy(line.begin(), line.end(), end);
+      *end++ = '\r';
+      *end++ = '\n';
+    });
+    return static_cast<size_t>(end - room);
   });
   FindSeparator();
 }
 
-MessageSource::MessageSource(std::string&& fileBytes, size_t textSize) : text_(std::move(fileBytes)) {
-  text_.resize(textSize);  // drops only what follows a NUL
+MessageSource::MessageSource(Normal, platform::ByteString&& text) : text_(std::move(text)) {
   FindSeparator();
 }
 
 void MessageSource::FindSeparator() {
-  size_t found = text_.find(kSeparator);
+  size_t found = text_.view().find(kSeparator);
   separator_ = found == std::string::npos ? 0 : found + 1;
 }
 
 std::string_view MessageSource::HeaderPart() const {
-  return std::string_view(text_).substr(0, separator_);
+  return text_.view().substr(0, separator_);
 }
 
 std::string_view MessageSource::ViewText(ViewMode mode) const {
-  std::string_view all(text_);
+  std::string_view all = text_.view();
   switch (mode) {
     case ViewMode::Header:
       return HeaderPart();
@@ -81,12 +86,12 @@ std::string_view MessageSource::ViewText(ViewMode mode) const {
 }
 
 MessageSource ReadMessage(const std::string& path) {
-  std::string bytes = platform::ReadTextBytes(path);
+  platform::ByteString bytes = platform::ReadTextBytes(path);  // ends before any NUL
   // The text outgrows the file where lines end in a lone CR or LF.
-  size_t textSize = MessageSource::TextSize(bytes);
+  size_t textSize = NormalSize(bytes);
   if (textSize > platform::kMaxFileSize) throw platform::EFOpenError(path);
   // A text whose every line already ends in CR LF is its own normal form: no second copy.
-  if (textSize == BeforeNul(bytes).size()) return MessageSource(std::move(bytes), textSize);
+  if (textSize == bytes.size()) return MessageSource(MessageSource::Normal{}, std::move(bytes));
   return MessageSource(bytes, textSize);
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_string.h"
+
 namespace quillet {
 
 enum class ViewMode { Body = 0, Header = 1, Source = 2 };
@@ -42,7 +44,8 @@ class MessageSource {
   // The size of the text made from `fileBytes`, known before any of it is built.
   static size_t TextSize(std::string_view fileBytes);
 
-  const std::string& Text() const { return text_; }
+  // Its bytes may be shared by the rows of the view.
+  const platform::ByteString& Text() const { return text_; }
 
   // 1-based position of the first CR LF CR LF, 0 when there is none.
   size_t Separator() const { return separator_; }
@@ -57,11 +60,12 @@ class MessageSource {
  private:
   friend MessageSource ReadMessage(const std::string& path);
   MessageSource(std::string_view fileBytes, size_t textSize);
-  // Takes `fileBytes` as the text itself: they already are what normalising would make.
-  MessageSource(std::string&& fileBytes, size_t textSize);
+  // Takes `text` as it is: it already is what normalising would make.
+  struct Normal {};
+  MessageSource(Normal, platform::ByteString&& text);
   void FindSeparator();
 
-  std::string text_;
+  platform::ByteString text_;
   size_t separator_;
 };
 
@@ -99,6 +103,8 @@ struct LoadedMessage {
   MessageSource source;
   ViewMode mode;
   std::string_view Text() const { return source.ViewText(mode); }
+  // The bytes Text() lies in.
+  const platform::ByteString& Whole() const { return source.Text(); }
 };
 LoadedMessage LoadMessage(const std::string& path, ViewMode mode);
 

@@ -87,12 +87,30 @@ ByteString& ByteString::operator=(ByteString&& other) noexcept {
   return *this;
 }
 
+ByteString::Rep* ByteString::NewUnfilled(std::size_t capacity) {
+  return new (::operator new(sizeof(Rep) + capacity + 1)) Rep{1, capacity};
+}
+
+void ByteString::SetFilledSize(std::size_t size) noexcept {
+  if (size == 0) {
+    DropRef();
+    return;
+  }
+  rep_->size = size;
+  Room()[size] = '\0';
+}
+
 const char* ByteString::data() const noexcept {
-  return rep_ ? reinterpret_cast<const char*>(rep_ + 1) : "";
+  if (rep_ == nullptr) return "";
+  if (rep_->size & kSlice) return static_cast<const SliceRep*>(rep_)->bytes;
+  return reinterpret_cast<const char*>(rep_ + 1);
 }
 
 void ByteString::DropRef() noexcept {
   if (rep_ && --rep_->refs == 0) {
+    if (rep_->size & kSlice) {
+      ByteString whole(static_cast<SliceRep*>(rep_)->whole);  // its count goes with the slice
+    }
     if (rep_->size & kInArena) {
       ReleaseBlock(BlockOf(rep_));
     } else {
@@ -100,6 +118,27 @@ void ByteString::DropRef() noexcept {
     }
   }
   rep_ = nullptr;
+}
+
+ByteStringSlicer::ByteStringSlicer(const ByteString& whole, std::size_t maxSlices)
+    : whole_(whole), reserved_(whole.empty() ? 0 : maxSlices) {
+  if (whole_.rep_ != nullptr) whole_.rep_->refs += reserved_;
+}
+
+ByteStringSlicer::~ByteStringSlicer() {
+  if (whole_.rep_ != nullptr) whole_.rep_->refs -= reserved_ - made_;
+}
+
+ByteString ByteStringSlicer::Slice(std::string_view part) {
+  if (part.empty()) return ByteString();
+  if (made_ == reserved_) return ByteString(part);  // more than promised: a copy of its own
+  using SliceRep = ByteString::SliceRep;
+  void* place = currentArena != nullptr ? currentArena->Allocate(sizeof(SliceRep)) : nullptr;
+  const std::size_t flags = ByteString::kSlice | (place != nullptr ? ByteString::kInArena : 0);
+  if (place == nullptr) place = ::operator new(sizeof(SliceRep));
+  auto* rep = new (place) SliceRep{{1, part.size() | flags}, part.data(), whole_.rep_};
+  ++made_;
+  return ByteString(rep);
 }
 
 }  // namespace platform

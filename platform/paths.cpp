@@ -4,9 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "platform/bulk_memory.h"
@@ -29,7 +33,55 @@ class FileDescriptor {
   int fd_;
 };
 
-std::string ReadFile(const std::string& path, bool stopAtNul) {
+// Reads [offset, offset + bytes) of the file into `into`; returns how many bytes there were
+// (fewer at the end of a file that shrank), or -1 with errno set.
+ssize_t ReadRange(int fd, char* into, size_t offset, size_t bytes) {
+  size_t got = 0;
+  while (got < bytes) {
+    const ssize_t n = pread(fd, into + got, bytes - got, static_cast<off_t>(offset + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+// From this size on, the second half of a file is read by a second thread. Writing fresh pages
+// costs as much as the copy on some virtual machines, and two cores share it.
+constexpr size_t kParallelRead = 8u << 20;
+// A half is backed, read and searched for a NUL this much at a time, so that a text that ends
+// early stops the reading soon and never backs the rest of its memory.
+constexpr size_t kReadStep = 4u << 20;
+
+// One part of a large file, read by one thread.
+struct Half {
+  size_t offset = 0;
+  size_t bytes = 0;
+  size_t got = 0;
+  int error = 0;  // errno of a failed read
+  const char* nul = nullptr;
+
+  // Stops early at a NUL of a text, at the end of a file that shrank, and once `stop` is set
+  // (an earlier part found its NUL).
+  void Read(int fd, char* text, bool stopAtNul, const std::atomic<bool>* stop) noexcept {
+    while (got < bytes && !(stop != nullptr && stop->load(std::memory_order_relaxed))) {
+      char* into = text + offset + got;
+      const size_t step = std::min(kReadStep, bytes - got);
+      PopulateForWrite(into, step);
+      const ssize_t n = ReadRange(fd, into, offset + got, step);
+      if (n < 0) {
+        error = errno;
+        return;
+      }
+      got += static_cast<size_t>(n);
+      if (stopAtNul) nul = static_cast<const char*>(std::memchr(into, '\0', static_cast<size_t>(n)));
+      if (nul != nullptr || static_cast<size_t>(n) < step) return;
+    }
+  }
+};
+
+ByteString ReadFile(const std::string& path, bool stopAtNul) {
   // Non-blocking, so that opening a FIFO returns at once; O_NOCTTY, so that a terminal named
   // by mistake does not become ours before it is refused.
   FileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -41,39 +93,42 @@ std::string ReadFile(const std::string& path, bool stopAtNul) {
   }
   // The first piece goes through a small buffer; the whole file's memory is asked for only
   // when that piece holds no NUL, so a text that ends early (a large sparse file that begins
-  // with a NUL) never needs it. The rest is read straight into the text, without a second copy.
-  std::string data;
+  // with a NUL) never needs it. The file is read as large as it was when it was opened.
   char buffer[65536];
-  size_t filled = 0;  // bytes of `data` read so far
-  for (;;) {
-    const bool direct = filled < data.size();
-    char* into = direct ? data.data() + filled : buffer;
-    const size_t room = direct ? data.size() - filled : sizeof buffer;
-    ssize_t n = read(fd.Get(), into, room);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw EFOpenError(path);
-    }
-    if (n == 0) break;
-    size_t count = static_cast<size_t>(n);
-    const void* nul = stopAtNul ? std::memchr(into, '\0', count) : nullptr;
-    if (nul) count = static_cast<size_t>(static_cast<const char*>(nul) - into);
-    // The file may have grown since fstat.
-    if (filled + count > kMaxFileSize) throw EFOpenError(path);
-    if (!direct) {
-      data.resize(filled);
-      data.append(buffer, count);
-      if (!nul && data.size() < static_cast<size_t>(st.st_size)) {
-        data.reserve(static_cast<size_t>(st.st_size));
-        PopulateForWrite(data.data(), data.capacity());
-        data.resize(static_cast<size_t>(st.st_size));
-      }
-    }
-    filled += count;
-    if (nul) break;
+  const ssize_t first = ReadRange(fd.Get(), buffer, 0, sizeof buffer);
+  if (first < 0) throw EFOpenError(path);
+  const size_t piece = static_cast<size_t>(first);
+  const void* nul = stopAtNul ? std::memchr(buffer, '\0', piece) : nullptr;
+  if (nul || piece < sizeof buffer || static_cast<size_t>(st.st_size) <= piece) {
+    const size_t size = nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer) : piece;
+    return ByteString(std::string_view(buffer, size));
   }
-  data.resize(filled);
-  return data;
+  const size_t total = static_cast<size_t>(st.st_size);
+  ByteString text = ByteString::Filled(total, [&](char* room) {
+    std::memcpy(room, buffer, piece);
+    Half front{piece, total - piece};
+    Half back;
+    if (front.bytes >= kParallelRead) {
+      back.offset = piece + front.bytes / 2;
+      back.bytes = total - back.offset;
+      front.bytes -= back.bytes;
+    }
+    std::atomic<bool> stop = false;
+    {
+      std::optional<std::thread> helper;
+      if (back.bytes > 0) helper.emplace([&] { back.Read(fd.Get(), room, stopAtNul, &stop); });
+      front.Read(fd.Get(), room, stopAtNul, nullptr);
+      if (front.nul != nullptr) stop = true;
+      if (helper) helper->join();
+    }
+    if (front.error != 0 || back.error != 0) throw EFOpenError(path);
+    if (front.nul != nullptr) return static_cast<size_t>(front.nul - room);
+    // A file that shrank while it was read ends where the first part ran short.
+    if (front.got < front.bytes) return front.offset + front.got;
+    if (back.nul != nullptr) return static_cast<size_t>(back.nul - room);
+    return back.bytes > 0 ? back.offset + back.got : front.offset + front.got;
+  });
+  return text;
 }
 
 }  // namespace
@@ -113,8 +168,8 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::string ReadFileBytes(const std::string& path) { return ReadFile(path, false); }
+std::string ReadFileBytes(const std::string& path) { return ReadFile(path, false).str(); }
 
-std::string ReadTextBytes(const std::string& path) { return ReadFile(path, true); }
+ByteString ReadTextBytes(const std::string& path) { return ReadFile(path, true); }
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/byte_string.h"
+
 namespace platform {
 
 // The running executable's full path (from /proc/self/exe).
@@ -32,8 +34,8 @@ inline constexpr std::size_t kMaxFileSize = 0x7FFFFFFF;
 // no regular file, or holds more than kMaxFileSize bytes.
 std::string ReadFileBytes(const std::string& path);
 
-// As ReadFileBytes, but a text ends at its first NUL byte: reading stops there, and what
-// follows is never read.
-std::string ReadTextBytes(const std::string& path);
+// As ReadFileBytes, but a text ends at its first NUL byte: what follows is dropped, and never
+// read when the NUL comes early. A large file is read by two threads.
+ByteString ReadTextBytes(const std::string& path);
 
 }  // namespace platform

@@ -58,9 +58,11 @@ void TEditorStrings::Put(int Index, const platform::ByteString& S) {
   Edit(first, last - first + 1, text, static_cast<int>(text.size()));
 }
 
-void TEditorStrings::SetTextStr(std::string_view Text) {
+void TEditorStrings::SetTextStr(std::string_view Text) { SetSharedText({}, Text); }
+
+void TEditorStrings::SetSharedText(const platform::ByteString& Whole, std::string_view Text) {
   platform::UpdateGuard<TEditorStrings> bracket(*this);
-  Rows().LoadText(Text);
+  Rows().LoadText(Whole, Text);
 }
 
 int TEditorStrings::Add(const platform::ByteString& S) {

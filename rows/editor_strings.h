@@ -34,6 +34,8 @@ class TEditorStrings : public platform::TStrings {
   // A line break at the very end makes no empty last line; the last line has no line break
   // unless Text ends with one.
   void SetTextStr(std::string_view Text) override;
+  // As SetTextStr for a Text that lies within Whole; the lines share Whole's bytes.
+  void SetSharedText(const platform::ByteString& Whole, std::string_view Text);
   // Returns the new line's index. After a text without a final line break, the text gets
   // one and S becomes the last line, again without one.
   int Add(const platform::ByteString& S) override;

@@ -102,6 +102,9 @@ class TEditorScreenStrings : public textstore::TEditorStringList,
   // The whole text: Text cut at CR, LF and CR LF (a break at the very end makes no empty row),
   // laid out when word wrap is on, scanned. An empty Text leaves no rows.
   void LoadText(std::string_view Text);
+  // The same for a Text that lies within Whole: the rows that are whole lines share Whole's
+  // bytes instead of copying them.
+  void LoadText(const platform::ByteString& Whole, std::string_view Text);
   // The same from a file; a byte 0x1A ends the text.
   void LoadFromFile(const std::string& FileName);
   // Re-lays out every line at the wrap width, or joins every line into one row. Marks stay on
@@ -165,9 +168,8 @@ class TEditorScreenStrings : public textstore::TEditorStringList,
   // The wrap routine to the layout in force: cut at the wrap width when word wrap is on and
   // the owner is not loading, by the owner's tab width and word delimiters.
   void SyncLayout();
-  // Lays out Lines (whole lines) through Scratch and appends the rows.
-  void AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch);
-  void AppendRows(const textstore::TEditorStringList& Rows);
+  // About how many rows laying out Text makes, a little more rather than less.
+  int EstimateRows(std::string_view Text) const;
   // Rows 2 × screen height past Row, within the owner's view of the display.
   int ScanLimit(int Row) const;
   // Row's stored scan state equals Data (as storing Data would leave it).

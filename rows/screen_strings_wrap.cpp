@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -37,15 +38,19 @@ size_t ChunkEnd(std::string_view Text, size_t start, size_t bytes) {
 // after Join.
 class BackgroundLayout {
  public:
-  BackgroundLayout(const textstore::TLineWrapper& Wrapper, std::string_view Text)
-      : wrapper_(Wrapper), thread_([this, Text] { Run(Text); }) {}
+  // With a whole, the rows share its bytes as the wrap routine allows.
+  BackgroundLayout(const textstore::TLineWrapper& Wrapper, std::string_view Text,
+                   const platform::ByteString* Whole)
+      : wrapper_(Wrapper),
+        slicer_(Whole ? std::make_unique<platform::ByteStringSlicer>(*Whole, Text.size()) : nullptr),
+        thread_([this, Text] { Run(Text); }) {}
   BackgroundLayout(const BackgroundLayout&) = delete;
   BackgroundLayout& operator=(const BackgroundLayout&) = delete;
   ~BackgroundLayout() {
     if (thread_.joinable()) thread_.join();
   }
   // Waits for the rows; rethrows what the layout threw.
-  const textstore::TEditorStringList& Join() {
+  textstore::TEditorStringList& Join() {
     thread_.join();
     if (error_) std::rethrow_exception(error_);
     return rows_;
@@ -55,13 +60,15 @@ class BackgroundLayout {
   void Run(std::string_view Text) noexcept {
     try {
       platform::ByteStringArena arena;
-      wrapper_.WrapLines(Text, rows_);
+      wrapper_.WrapLines(Text, rows_, slicer_.get());
     } catch (...) {
       error_ = std::current_exception();
     }
   }
 
   textstore::TLineWrapper wrapper_;
+  // Made and dropped on the calling thread, used on the layout's.
+  std::unique_ptr<platform::ByteStringSlicer> slicer_;
   textstore::TEditorStringList rows_;
   std::exception_ptr error_;
   std::thread thread_;  // last: it starts once everything it uses exists
@@ -122,48 +129,41 @@ void TEditorScreenStrings::WrapLines(std::string_view Text, textstore::TRowAttri
   wrapper_.WrapLines(Text, Rows);
 }
 
+int TEditorScreenStrings::EstimateRows(std::string_view Text) const {
+  // Without word wrap a line is a row: counting line feeds is enough, and fast.
+  if (!wrapper_.WordWrap()) return static_cast<int>(std::min<size_t>(textstore::LfLineCount(Text), INT32_MAX));
+  RowEstimate estimate(true, wrapper_.Options().WrapByte);
+  textstore::LineReader lines(Text);
+  for (std::string_view line; lines.Next(line);) estimate.Add(line.size());
+  return estimate.Rows();
+}
+
 int TEditorScreenStrings::CountRows(std::string_view Line) {
   SyncLayout();
   return wrapper_.CountRows(Line);
 }
 
-void TEditorScreenStrings::AppendLayout(std::string_view Lines, textstore::TEditorStringList& Scratch) {
-  WrapLines(Lines, Scratch);
-  AppendRows(Scratch);
-}
+void TEditorScreenStrings::LoadText(std::string_view Text) { LoadText({}, Text); }
 
-void TEditorScreenStrings::AppendRows(const textstore::TEditorStringList& Rows) {
-  for (int i = 0; i < Rows.Count(); ++i) {
-    const int row = Add(Rows.Get(i));
-    SetRowKind(row, Rows.RowKind(i));
-  }
-}
-
-void TEditorScreenStrings::LoadText(std::string_view Text) {
-  // Every row is made anew: their strings come from large blocks.
+void TEditorScreenStrings::LoadText(const platform::ByteString& Whole, std::string_view Text) {
+  // Every row is made anew: their strings (or slices) come from large blocks.
   platform::ByteStringArena arena;
+  const platform::ByteString* whole = Whole.empty() ? nullptr : &Whole;
   platform::UpdateGuard<TEditorScreenStrings> bracket(*this);
   Clear();
   if (!Text.empty()) {
     SyncLayout();
-    RowEstimate estimate(wrapper_.WordWrap(), wrapper_.Options().WrapByte);
-    textstore::LineReader lines(Text);
-    for (std::string_view line; lines.Next(line);) estimate.Add(line.size());
-    SetCapacity(estimate.Rows());
+    SetCapacity(EstimateRows(Text));
     // A large text's second half is laid out by the plain wrap routine on another core while
     // this thread lays out the first; the caller sees one finished layout either way.
     const size_t split = Text.size() >= kParallelBytes ? ChunkEnd(Text, 0, Text.size() / 2)
                                                        : Text.size();
     std::optional<BackgroundLayout> tail;
-    if (split < Text.size()) tail.emplace(wrapper_, Text.substr(split));
-    // Chunks of whole lines: each ends after a line break, or at the end of the text.
-    textstore::TEditorStringList scratch;
-    for (size_t start = 0; start < split;) {
-      const size_t end = std::min(ChunkEnd(Text, start, kChunkBytes), split);
-      AppendLayout(Text.substr(start, end - start), scratch);
-      start = end;
-    }
-    if (tail) AppendRows(tail->Join());
+    if (split < Text.size()) tail.emplace(wrapper_, Text.substr(split), whole);
+    std::unique_ptr<platform::ByteStringSlicer> slicer;
+    if (whole) slicer = std::make_unique<platform::ByteStringSlicer>(Whole, split);
+    wrapper_.AppendLines(Text.substr(0, split), *this, slicer.get());
+    if (tail) MoveRowsFrom(tail->Join());
     if (Text.back() != '\n' && Text.back() != '\r') SetRowKind(Count() - 1, textstore::rkTextEnd);
   }
   ScanFromTop();
@@ -180,7 +180,6 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
   file.ForEachLine([&](std::string_view line, bool) { estimate.Add(line.size()); });
   SetCapacity(estimate.Rows());
 
-  textstore::TEditorStringList scratch;
   std::string chunk;
   bool ended = true;
   file.ForEachLine([&](std::string_view line, bool lineEnded) {
@@ -188,11 +187,11 @@ void TEditorScreenStrings::LoadFromFile(const std::string& FileName) {
     if (lineEnded) chunk.append("\r\n");
     ended = lineEnded;
     if (chunk.size() >= kChunkBytes) {
-      AppendLayout(chunk, scratch);
+      wrapper_.AppendLines(chunk, *this);
       chunk.clear();
     }
   });
-  if (!chunk.empty()) AppendLayout(chunk, scratch);
+  if (!chunk.empty()) wrapper_.AppendLines(chunk, *this);
   if (!ended) SetRowKind(Count() - 1, textstore::rkTextEnd);
   ScanFromTop();
 }

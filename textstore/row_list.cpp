@@ -67,8 +67,8 @@ void TheStringList::SetCapacity(int NewCapacity) {
     const size_t n = static_cast<size_t>(NewCapacity);
     auto* raw = static_cast<TheStringItem*>(::operator new(sizeof(TheStringItem) * n));
     // Backed at once before the slots are written: a million rows fault page by page otherwise.
+    // Slots past the count are raw: a row is written whole when it is added.
     platform::PopulateForWrite(raw, sizeof(TheStringItem) * n);
-    std::uninitialized_value_construct_n(raw, n);
     items.reset(raw);
     if (count_ > 0) {
       std::memcpy(items.get(), items_.get(), sizeof(TheStringItem) * static_cast<size_t>(count_));
@@ -118,6 +118,22 @@ void TheStringList::Exchange(int Index1, int Index2) {
   TheStringItem& second = Item(Index2);
   Changing();
   std::swap(first, second);
+  Changed();
+}
+
+void TheStringList::MoveRowsFrom(TheStringList& Other) {
+  if (&Other == this || Other.count_ == 0) return;
+  Changing();
+  if (count_ + Other.count_ > capacity_) SetCapacity(count_ + Other.count_);
+  std::memcpy(items_.get() + count_, Other.items_.get(),
+              sizeof(TheStringItem) * static_cast<size_t>(Other.count_));
+  count_ += Other.count_;
+  // Other's records are this list's now: it forgets them without releasing their strings.
+  Other.Changing();
+  Other.items_.reset();
+  Other.count_ = 0;
+  Other.capacity_ = 0;
+  Other.Changed();
   Changed();
 }
 

@@ -49,6 +49,9 @@ class TheStringList : public platform::TStrings {
   // The whole records swap places: text, data, tag and both packed words.
   void Exchange(int Index1, int Index2) override;
   void Insert(int Index, const ByteString& S) override;
+  // Appends Other's rows whole (text, data, tag, state) and leaves Other empty: the records
+  // move as raw memory, their strings keep their counts. One pair of events on this list.
+  void MoveRowsFrom(TheStringList& Other);
 
   // Raw row fields. Writing them fires no event.
   ByteString RowData(int Index) const;

@@ -14,6 +14,15 @@ ByteString Cp932(std::string_view utf8) {
   return ByteString(platform::cp932::FromUtf8(utf8));
 }
 
+// A row's string: a slice of the whole where a line break or the whole's end follows it.
+ByteString RowString(std::string_view Row, platform::ByteStringSlicer* Slicer) {
+  if (Slicer == nullptr || Row.empty()) return ByteString(Row);
+  const std::string_view whole = Slicer->Whole();
+  const size_t after = static_cast<size_t>(Row.data() - whole.data()) + Row.size();
+  if (after < whole.size() && whole[after] != '\r' && whole[after] != '\n') return ByteString(Row);
+  return Slicer->Slice(Row);
+}
+
 }  // namespace
 
 int ClampWrapByte(int Value) {
@@ -75,7 +84,8 @@ void TLineWrapper::SetOptions(const TWrapSettings& Value) {
   punctuation_.Assign(options_.PunctuationStr);
 }
 
-void TLineWrapper::WrapLines(std::string_view Text, TRowAttributeStringList& Rows) {
+void TLineWrapper::WrapLines(std::string_view Text, TRowAttributeStringList& Rows,
+                             platform::ByteStringSlicer* Slicer) {
   platform::UpdateGuard<TRowAttributeStringList> update(Rows);
   Rows.Clear();
   if (Text.empty()) {
@@ -84,12 +94,17 @@ void TLineWrapper::WrapLines(std::string_view Text, TRowAttributeStringList& Row
   }
   // Every line makes one row at least.
   Rows.SetCapacity(static_cast<int>(LfLineCount(Text)));
+  AppendLines(Text, Rows, Slicer);
+}
+
+void TLineWrapper::AppendLines(std::string_view Text, TRowAttributeStringList& Rows,
+                               platform::ByteStringSlicer* Slicer) {
   LineReader lines(Text);
   for (std::string_view line; lines.Next(line);) {
     if (wordWrap_) {
-      CutLine(line, &Rows);
+      CutLine(line, &Rows, Slicer);
     } else {
-      Rows.Add(ByteString(line));
+      Rows.Add(RowString(line, Slicer));
     }
   }
 }
@@ -98,11 +113,12 @@ int TLineWrapper::CountRows(std::string_view Line) {
   return wordWrap_ ? CutLine(Line, nullptr) : 1;
 }
 
-int TLineWrapper::CutLine(std::string_view Line, TRowAttributeStringList* Rows) {
+int TLineWrapper::CutLine(std::string_view Line, TRowAttributeStringList* Rows,
+                          platform::ByteStringSlicer* Slicer) {
   const int width = options_.WrapByte;
-  auto addRow = [Rows](std::string_view text, TRowKind kind) {
+  auto addRow = [Rows, Slicer](std::string_view text, TRowKind kind) {
     if (Rows == nullptr) return;
-    int index = Rows->Add(ByteString(text));
+    int index = Rows->Add(RowString(text, Slicer));
     if (kind != rkLineEnd) Rows->SetRowKind(index, kind);
   };
 

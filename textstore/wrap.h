@@ -60,7 +60,15 @@ class TLineWrapper {
   // one), inside one update bracket of Rows. With word wrap off every line is one row; with
   // it on each line is cut into rows of kind rkWrapped closed by one of kind rkLineEnd. An
   // empty Text gives one empty row.
-  void WrapLines(std::string_view Text, TRowAttributeStringList& Rows);
+  //
+  // With a slicer, Text lies within its whole, and a row that a line break or the whole's end
+  // follows there shares the whole's bytes; the tokeniser stops at those, so the row reads as
+  // if it had its own NUL. Rows cut inside a line get bytes of their own.
+  void WrapLines(std::string_view Text, TRowAttributeStringList& Rows,
+                 platform::ByteStringSlicer* Slicer = nullptr);
+  // The same rows appended to Rows, inside the caller's update bracket, for a non-empty Text.
+  void AppendLines(std::string_view Text, TRowAttributeStringList& Rows,
+                   platform::ByteStringSlicer* Slicer = nullptr);
   // The number of rows WrapLines makes of Line, which holds no line break.
   int CountRows(std::string_view Line);
 
@@ -77,7 +85,8 @@ class TLineWrapper {
   };
 
   // Cuts Line and counts its rows; appends them to Rows unless it is null.
-  int CutLine(std::string_view Line, TRowAttributeStringList* Rows);
+  int CutLine(std::string_view Line, TRowAttributeStringList* Rows,
+              platform::ByteStringSlicer* Slicer = nullptr);
   // From column W of the cursor to the last column of the row, by the line-breaking rules.
   void FindRowEnd();
   // After `cut` bytes of `rest` went into a row: the map and the cursor on the rest. The

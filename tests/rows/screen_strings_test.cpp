@@ -399,7 +399,8 @@ TEST(ScreenStringsOwnership, AViewMayLeaveDuringAChangeNotice) {
   EXPECT_TRUE(list.expired());  // the last holder freed it
 }
 
-// A text large enough to be laid out on two cores gives the rows one core would.
+// A text large enough to be laid out on two cores gives the rows one core would, copied or
+// sharing the bytes of the text it lies in.
 TEST(ScreenStringsLargeText, TwoCoresLayOutWhatOneWould) {
   std::string text;
   for (int i = 0; text.size() < (5u << 20); ++i) {
@@ -408,21 +409,38 @@ TEST(ScreenStringsLargeText, TwoCoresLayOutWhatOneWould) {
   }
   text += "tail";
   for (bool wrap : {false, true}) {
-    FakeEditorHost host;
-    TEditorScreenStrings& rows = host.ScreenStrings();
-    rows.WrapOption().SetWrapByte(60);
-    rows.SetWordWrap(wrap);
-    rows.LoadText(text);
-    textstore::TEditorStringList expected;
-    rows.WrapLines(text, expected);
-    for (int row = 0; row < rows.Count(); ++row) {
-      ASSERT_EQ(rows.Get(row).view(), expected.Get(row).view()) << row;
-      if (row + 1 < rows.Count()) {
-        ASSERT_EQ(rows.RowKind(row), expected.RowKind(row)) << row;
+    for (bool shared : {false, true}) {
+      FakeEditorHost host;
+      TEditorScreenStrings& rows = host.ScreenStrings();
+      rows.WrapOption().SetWrapByte(60);
+      rows.SetWordWrap(wrap);
+      // The text is followed by more of its whole, so its last row may not share the bytes.
+      platform::ByteString whole(text + "more\r\n");
+      const char* wholeBytes = whole.data();
+      if (shared) {
+        rows.LoadText(whole, whole.view().substr(0, text.size()));
+        whole = platform::ByteString();  // the rows keep what they share
+      } else {
+        rows.LoadText(text);
       }
+      textstore::TEditorStringList expected;
+      rows.WrapLines(text, expected);
+      int slices = 0;
+      for (int row = 0; row < rows.Count(); ++row) {
+        const platform::ByteString got = rows.Get(row);
+        ASSERT_EQ(got.view(), expected.Get(row).view()) << row;
+        // Every row reads as ended where it ends: the tokeniser stops at NUL, CR and LF.
+        const char after = got.data()[got.size()];
+        ASSERT_TRUE(after == '\0' || after == '\r' || after == '\n') << row;
+        slices += got.data() >= wholeBytes && got.data() < wholeBytes + text.size();
+        if (row + 1 < rows.Count()) {
+          ASSERT_EQ(rows.RowKind(row), expected.RowKind(row)) << row;
+        }
+      }
+      EXPECT_EQ(rows.Count(), expected.Count()) << wrap;
+      EXPECT_EQ(rows.RowKind(rows.Count() - 1), textstore::rkTextEnd);
+      EXPECT_EQ(slices > rows.Count() / 4, shared) << wrap;
     }
-    EXPECT_EQ(rows.Count(), expected.Count()) << wrap;
-    EXPECT_EQ(rows.RowKind(rows.Count() - 1), textstore::rkTextEnd);
   }
 }
 
