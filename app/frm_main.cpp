@@ -17,9 +17,7 @@
 #include "platform/qt/cursors.h"
 #include "platform/qt/editor_window_widget.h"
 #include "platform/qt/panel.h"
-#include "platform/qt/statusbar.h"
 #include "platform/qt/text.h"
-#include "platform/input_events.h"
 
 namespace quillet {
 namespace {
@@ -39,6 +37,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
   txtMainWindow->installEventFilter(this);
   txtMain->OnSelectionChange =
       editor::TSelectionChangeEvent(&viewEvents_, &ViewEvents::SelectionChange);
+  txtMain->OnDrawLine = editor::TDrawLineEvent(&viewEvents_, &ViewEvents::DrawLine);
+  txtMain->OnCaretMoved = platform::TNotifyEvent(&viewEvents_, &ViewEvents::CaretMoved);
   // The keyboard settings' defaults for the two edit commands.
   actEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   actEditSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -75,6 +75,9 @@ void TfrmMain::FormCreate() {
   optionsProgramPath_ = platform::ExtractFilePath(exe) + "Quillcfg.exe";
   actViewOption->setEnabled(platform::FileExists(optionsProgramPath_));
 
+  // 5. The caret's place in the status bar.
+  ShowCaretPosition();
+
   // 8. Bars, window geometry and tool bar images (with their built-in defaults for now).
   LoadToolbarImages();
 
@@ -84,6 +87,9 @@ void TfrmMain::FormCreate() {
   if (!messagePath_.empty()) {
     platform::qt::Guard([this] { Load(ViewMode::Body, true); });
   }
+
+  // 11. Quotation markers and header names to decorate the rows with.
+  LoadDecorationLists();
 
   // 12. The copy button shows its image only.
   btnCopy->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -175,28 +181,6 @@ void TfrmMain::actEditCopyExecute() {
 
 void TfrmMain::actEditSelectExecute() {
   if (focusWidget() == txtMainWindow) txtMain->SelectAll();
-}
-
-void TfrmMain::txtMainSelectionChange(platform::TObject*, bool Selected) {
-  if (Selected) {
-    staMain->SetPanelText(
-        0, QStringLiteral("選択文字列のサイズ： %1bytes").arg(txtMain->SelLength()));
-    // Alt while selecting makes it a box, with a caret free to stand past the row ends.
-    if (txtMainWindow->KeyPressed(platform::VK_MENU)) {
-      txtMain->SetSelectionMode(1);
-      txtMain->Caret().SetFreeCaret(true);
-    }
-  } else {
-    staMain->SetPanelText(0, QString());
-    txtMain->SetSelectionMode(0);
-    // The settings' FreeCaret (default False) until the settings file is read.
-    txtMain->Caret().SetFreeCaret(false);
-  }
-  actEditCopy->setEnabled(Selected);
-}
-
-void TfrmMain::staMainResize() {
-  staMain->SetPanelWidth(0, staMain->width() - staMain->Panel(1).width - staMain->Panel(2).width);
 }
 
 void TfrmMain::PlaceStamp() {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/decoration.h"
 #include "app/message.h"
 #include "editor/editor.h"
 #include "platform/qt/clipboard.h"
@@ -43,9 +44,11 @@ class TfrmMain : public QMainWindow {
   int ShownStamp() const { return shownStamp_; }
   // The text view and its window.
   editor::TEditor& TextView() const { return *txtMain; }
+  const TDecorationList& Decorations() const { return decorations_; }
   platform::qt::EditorWindowWidget* TextViewWindow() const { return txtMainWindow; }
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -72,12 +75,19 @@ class TfrmMain : public QMainWindow {
   void actViewMsgExecute();
   void actViewHeadExecute();
   void actViewSrcExecute();
+  void PlaceStamp();
   void actFileCloseExecute();
   void actEditCopyExecute();
   void actEditSelectExecute();
+  // Line decoration and status bar (frm_main_status.cpp).
+  void LoadDecorationLists();
+  void txtMainDrawLine(platform::TObject* Sender, const platform::ByteString& LineStr, int X, int Y,
+                       int Index, const platform::TRect& ARect, bool Selected);
+  void txtMainCaretMoved(platform::TObject* Sender);
+  void ShowCaretPosition();
   void txtMainSelectionChange(platform::TObject* Sender, bool Selected);
+  void appMainHint(const QString& hint);
   void staMainResize();
-  void PlaceStamp();
 
   std::vector<std::string> args_;
 
@@ -88,6 +98,11 @@ class TfrmMain : public QMainWindow {
     void SelectionChange(platform::TObject* Sender, bool Selected) {
       form_.txtMainSelectionChange(Sender, Selected);
     }
+    void DrawLine(platform::TObject* Sender, const platform::ByteString& LineStr, int X, int Y,
+                  int Index, const platform::TRect& ARect, bool Selected) {
+      form_.txtMainDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
+    }
+    void CaretMoved(platform::TObject* Sender) { form_.txtMainCaretMoved(Sender); }
 
    private:
     TfrmMain& form_;
@@ -104,6 +119,7 @@ class TfrmMain : public QMainWindow {
   ViewMode viewMode_ = ViewMode::Body;
   HeaderValues headers_;
   int shownStamp_ = -1;
+  TDecorationList decorations_;
 
   // Components, owned through Qt's parent chain.
   platform::qt::Panel* pnlToolbar = nullptr;

@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, StatusBarStretchesItsFirstPanel) {
   std::string path = Write("s.eml", "Subject: s\n\nb\n");
   TfrmMain w({"quillet", path});
   auto* bar = Find<platform::qt::StatusBar>(w, "staMain");
-  EXPECT_EQ(bar->Panel(1).text.toStdString(), "00000行 : 00000桁");
+  EXPECT_EQ(bar->Panel(1).text.toStdString(), "00001行 : 00001桁");  // the caret at the start
   w.show();
   w.resize(600, 400);
   QCoreApplication::processEvents();
