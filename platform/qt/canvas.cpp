@@ -171,6 +171,7 @@ void QtCanvas::SetBounds(const TRect& bounds) {
 
 void QtCanvas::Flush() {
   painter_.reset();
+  painterFont_ = nullptr;
 }
 
 TRect QtCanvas::Whole() const {
@@ -264,9 +265,9 @@ void QtCanvas::DrawCells(TPoint origin, std::string_view cp932, TFontHandle font
   // Glyphs leaning or reaching out of their cells may still show inside the clip, so only
   // characters two cells away from it are left out.
   const int margin = 2 * std::max(1, cellWidth);
-  QVector<QChar> chars;
-  QVector<QPointF> positions;
-  QVector<int> widths;
+  chars_.clear();
+  positions_.clear();
+  widths_.clear();
   const int baseline = origin.Y + f.metrics.Ascent;
   for (size_t i = 0; i < cp932.size();) {
     bool wide = false;
@@ -274,46 +275,50 @@ void QtCanvas::DrawCells(TPoint origin, std::string_view cp932, TFontHandle font
     int x = origin.X + static_cast<int>(i) * cellWidth;
     i += wide ? 2 : 1;
     if (c == Cp932Chars::kBlank || x + margin < clip.Left || x - margin > clip.Right) continue;
-    chars.push_back(QChar(c));
-    positions.push_back(QPointF(x, baseline));
-    widths.push_back((wide ? 2 : 1) * cellWidth);
+    chars_.push_back(QChar(c));
+    positions_.push_back(QPointF(x, baseline));
+    widths_.push_back((wide ? 2 : 1) * cellWidth);
   }
 
-  painter.save();
+  // The painter's clip is set for the glyphs only and switched off again: every other drawing
+  // is cut to clip_ by hand.
   painter.setClipRect(ToQRect(clip));
   painter.setPen(ToQColor(fore));
-  if (!chars.isEmpty()) {
-    QVector<quint32> glyphs(chars.size());
-    int glyphCount = static_cast<int>(glyphs.size());
+  if (!chars_.isEmpty()) {
+    glyphs_.resize(chars_.size());
+    int glyphCount = static_cast<int>(glyphs_.size());
     if (!f.raw.isValid() ||
-        !f.raw.glyphIndexesForChars(chars.constData(), static_cast<int>(chars.size()),
-                                    glyphs.data(), &glyphCount) ||
-        glyphCount != chars.size()) {
-      glyphs.fill(0);
+        !f.raw.glyphIndexesForChars(chars_.constData(), static_cast<int>(chars_.size()),
+                                    glyphs_.data(), &glyphCount) ||
+        glyphCount != chars_.size()) {
+      glyphs_.fill(0);
     }
-    QList<quint32> found;
-    QList<QPointF> foundAt;
-    painter.setFont(f.font);
-    for (qsizetype k = 0; k < chars.size(); ++k) {
-      if (glyphs[k] != 0) {
-        found.push_back(glyphs[k]);
-        foundAt.push_back(positions[k]);
+    found_.clear();
+    foundAt_.clear();
+    if (painterFont_ != &f.font) {
+      painter.setFont(f.font);
+      painterFont_ = &f.font;
+    }
+    for (qsizetype k = 0; k < chars_.size(); ++k) {
+      if (glyphs_[k] != 0) {
+        found_.push_back(glyphs_[k]);
+        foundAt_.push_back(positions_[k]);
       } else {
         // The primary face lacks it: Qt finds another face, whose glyph may be wider than
         // the grid's cells, so it is cut at them.
-        const int x = static_cast<int>(positions[k].x());
-        const TRect own = clip.Intersect({x, cells.Top, x + widths[k], cells.Bottom});
+        const int x = static_cast<int>(positions_[k].x());
+        const TRect own = clip.Intersect({x, cells.Top, x + widths_[k], cells.Bottom});
         if (own.IsEmpty()) continue;
         painter.setClipRect(ToQRect(own));
-        painter.drawText(positions[k], QString(chars[k]));
+        painter.drawText(positions_[k], QString(chars_[k]));
         painter.setClipRect(ToQRect(clip));
       }
     }
-    if (!found.isEmpty()) {
+    if (!found_.isEmpty()) {
       QGlyphRun run;
       run.setRawFont(f.raw);
-      run.setGlyphIndexes(found);
-      run.setPositions(foundAt);
+      run.setGlyphIndexes(found_);
+      run.setPositions(foundAt_);
       painter.drawGlyphRun(QPointF(0, 0), run);
     }
   }
@@ -325,7 +330,7 @@ void QtCanvas::DrawCells(TPoint origin, std::string_view cp932, TFontHandle font
     painter.fillRect(QRect(cells.Left, baseline - f.strikeOutY, cells.Width(), f.lineWidth),
                      ToQColor(fore));
   }
-  painter.restore();
+  painter.setClipping(false);
 }
 
 void QtCanvas::CopyFrom(const TBitmap& bitmap, const TRect& source, TPoint to) {

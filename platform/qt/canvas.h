@@ -81,6 +81,15 @@ class QtCanvas final : public TCanvas {
   std::unique_ptr<QPainter> painter_;
   TRect bounds_;
   TRect clip_;
+  // The font the painter holds, so that a run in the same font does not set it again.
+  const QFont* painterFont_ = nullptr;
+  // Scratch of DrawCells, kept so that a paint of many runs allocates once.
+  QVector<QChar> chars_;
+  QVector<QPointF> positions_;
+  QVector<int> widths_;
+  QVector<quint32> glyphs_;
+  QList<quint32> found_;
+  QList<QPointF> foundAt_;
 };
 
 // An off-screen RGB image, black when made.
