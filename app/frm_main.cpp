@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/resources.h"
+#include "app/settings_location.h"
 #include "app/startup.h"
 #include "platform/osversion.h"
 #include "platform/paths.h"
@@ -31,7 +32,10 @@ constexpr int kLabelGap = 20;
 }  // namespace
 
 TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
-    : QMainWindow(parent), args_(std::move(args)) {
+    : TfrmMain(std::move(args), SettingsFilePath(), parent) {}
+
+TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWidget* parent)
+    : QMainWindow(parent), args_(std::move(args)), settingsPath_(std::move(settingsFile)) {
   CreateComponents();
   pndHead->installEventFilter(this);
   txtMainWindow->installEventFilter(this);
@@ -47,7 +51,14 @@ TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
                                  std::pair{actViewMsg, &TfrmMain::actViewMsgExecute},
                                  std::pair{actViewHead, &TfrmMain::actViewHeadExecute},
                                  std::pair{actViewSrc, &TfrmMain::actViewSrcExecute},
-                                 std::pair{actFileClose, &TfrmMain::actFileCloseExecute}}) {
+                                 std::pair{actFileClose, &TfrmMain::actFileCloseExecute},
+                                 std::pair{actTurnNone, &TfrmMain::actTurnNoneExecute},
+                                 std::pair{actTurnCol, &TfrmMain::actTurnColExecute},
+                                 std::pair{actTurnWin, &TfrmMain::actTurnWinExecute},
+                                 std::pair{actViewToolbar, &TfrmMain::actViewToolbarExecute},
+                                 std::pair{actViewHeadbar, &TfrmMain::actViewHeadbarExecute},
+                                 std::pair{actViewStabar, &TfrmMain::actViewStabarExecute},
+                                 std::pair{actViewCorvid, &TfrmMain::actViewCorvidExecute}}) {
     connect(action, &QAction::triggered, this,
             [this, handler] { platform::qt::Guard([&] { (this->*handler)(); }); });
   }
@@ -78,8 +89,17 @@ void TfrmMain::FormCreate() {
   // 5. The caret's place in the status bar.
   ShowCaretPosition();
 
-  // 8. Bars, window geometry and tool bar images (with their built-in defaults for now).
-  LoadToolbarImages();
+  // 6-8. The settings. A step that fails is reported and the next one runs, so that a settings
+  // file the program cannot write or read well still leaves the message shown.
+  // 6. The saved wrap mode, applied and written back by its command.
+  platform::qt::Guard([this] { ApplyWrapModeSetting(); });
+  // 7. The text view's settings and the host settings switch.
+  platform::qt::Guard([this] { ReadTextViewSettings(); });
+  // 8. Bars, window geometry and tool bar images.
+  platform::qt::Guard([this] { ApplyBarSettings(); });
+  platform::qt::Guard([this] { ApplyWindowSettings(); });
+  platform::qt::Guard([this] { LoadToolbarImages(); });
+  // 9. The keyboard shortcuts come with the key settings.
 
   // 10. The message: body mode, the whole text replaced, the caption from its subject. A
   // failure is reported here so that the remaining steps still complete the window.
@@ -97,13 +117,6 @@ void TfrmMain::FormCreate() {
   ApplyActionImages();
   // 14. Copying needs a selection.
   actEditCopy->setEnabled(txtMain->Selected());
-}
-
-void TfrmMain::LoadToolbarImages() {
-  constexpr int kImageSize = 16;
-  imgMain.SetSize(kImageSize, kImageSize);
-  pnlToolbar->setFixedHeight(kImageSize + 12);
-  imgMain.AddMasked(resources::ToolbarStrip(), qRgb(0xFF, 0x00, 0xFF));
 }
 
 void TfrmMain::ApplyActionImages() {

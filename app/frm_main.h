@@ -11,6 +11,7 @@
 #include "app/decoration.h"
 #include "app/message.h"
 #include "editor/editor.h"
+#include "platform/ini_file.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/imagelist.h"
 
@@ -32,9 +33,11 @@ namespace quillet {
 class TfrmMain : public QMainWindow {
  public:
   // Creates the window for the command line `args` (args[0] is the program) and runs the
-  // start-up sequence, which loads the message. A failed load is reported by the standard
-  // error box; the window opens all the same.
+  // start-up sequence, which applies the settings and loads the message. A step that fails is
+  // reported by the standard error box, and the next step runs all the same.
   explicit TfrmMain(std::vector<std::string> args, QWidget* parent = nullptr);
+  // The same with the settings in `settingsFile` instead of the program's settings file.
+  TfrmMain(std::vector<std::string> args, std::string settingsFile, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   ViewMode CurrentViewMode() const { return viewMode_; }
@@ -46,8 +49,13 @@ class TfrmMain : public QMainWindow {
   editor::TEditor& TextView() const { return *txtMain; }
   const TDecorationList& Decorations() const { return decorations_; }
   platform::qt::EditorWindowWidget* TextViewWindow() const { return txtMainWindow; }
+  // 0 no wrapping, 1 at a byte column, 2 at the window width.
+  int WrapMode() const { return wrapMode_; }
+  const std::string& SettingsPath() const { return settingsPath_; }
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,7 +73,6 @@ class TfrmMain : public QMainWindow {
 
   // Start-up and message (frm_main.cpp).
   void FormCreate();
-  void LoadToolbarImages();
   void ApplyActionImages();
   void SetCaptionFromSubject(std::string_view subject);
   void Load(ViewMode mode, bool startUp);
@@ -88,6 +95,24 @@ class TfrmMain : public QMainWindow {
   void txtMainSelectionChange(platform::TObject* Sender, bool Selected);
   void appMainHint(const QString& hint);
   void staMainResize();
+  // Settings (frm_main_settings.cpp). Each read or write opens the file anew.
+  platform::TIniFile Settings() const { return platform::TIniFile(settingsPath_); }
+  // For a write: the settings folder is made first when it is missing.
+  platform::TIniFile WritableSettings() const;
+  void ApplyWrapModeSetting();
+  void ReadTextViewSettings();
+  void ApplyBarSettings();
+  void ApplyWindowSettings();
+  void LoadToolbarImages();
+  void SetWrapMode(int mode, QAction* action);
+  void FitWrapWidth();
+  void actTurnNoneExecute();
+  void actTurnColExecute();
+  void actTurnWinExecute();
+  void actViewToolbarExecute();
+  void actViewHeadbarExecute();
+  void actViewStabarExecute();
+  void actViewCorvidExecute();
 
   std::vector<std::string> args_;
 
@@ -113,6 +138,7 @@ class TfrmMain : public QMainWindow {
   bool viewButtonHeld_ = false;
 
   // State kept for the window's whole life.
+  std::string settingsPath_;
   std::string messagePath_;
   std::string optionsProgramPath_;
   int wrapMode_ = 0;

@@ -44,8 +44,7 @@ void TfrmMain::txtMainSelectionChange(platform::TObject*, bool Selected) {
   } else {
     staMain->SetPanelText(0, QString());
     txtMain->SetSelectionMode(0);
-    const platform::TIniFile settings(platform::ChangeFileExt(platform::ExePath(), ".ini"));
-    txtMain->Caret().SetFreeCaret(settings.ReadBool("Editor\\Caret", "FreeCaret", false));
+    txtMain->Caret().SetFreeCaret(Settings().ReadBool("Editor\\Caret", "FreeCaret", false));
   }
   actEditCopy->setEnabled(Selected);
 }

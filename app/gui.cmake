@@ -5,6 +5,7 @@ add_library(quillet_app STATIC
   first_frame.cpp
   frm_main.cpp
   frm_main_design.cpp
+  frm_main_settings.cpp
   frm_main_status.cpp
   resources.cpp
   ${CMAKE_SOURCE_DIR}/resources/quillet.qrc
