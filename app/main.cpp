@@ -8,6 +8,8 @@
 
 #include "app/first_frame.h"
 #include "app/frm_main.h"
+#include "app/message.h"
+#include "app/message_prefetch.h"
 #include "app/startup.h"
 #include "platform/qt/application.h"
 #include "platform/qt/editor_window_widget.h"
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   // The arguments are taken before Qt sees any: every one of them is part of the path.
   std::vector<std::string> args(argv, argv + argc);
+  // The message is read while Qt and the window start.
+  if (const std::string path = quillet::JoinArguments(args); !path.empty()) quillet::PrefetchMessage(path);
   // The windows are laid out in pixels and are not rescaled for other screen densities.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   int qtArgc = 1;

@@ -1,7 +1,9 @@
 #include "app/message.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "app/message_prefetch.h"
 #include "platform/ascii.h"
 #include "platform/bulk_memory.h"
 #include "platform/cp932.h"
@@ -157,7 +159,8 @@ std::string JoinArguments(const std::vector<std::string>& args) {
 }
 
 LoadedMessage LoadMessage(const std::string& path, ViewMode mode) {
-  MessageSource source = ReadMessage(path);
+  std::optional<MessageSource> prefetched = TakePrefetchedMessage(path);
+  MessageSource source = prefetched ? std::move(*prefetched) : ReadMessage(path);
   HeaderValues headers = ExtractHeaders(source.HeaderPart());
   return {std::move(headers), std::move(source), mode};
 }
