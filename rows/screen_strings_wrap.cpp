@@ -153,13 +153,13 @@ void TEditorScreenStrings::LoadText(const platform::ByteString& Whole, std::stri
   Clear();
   if (!Text.empty()) {
     SyncLayout();
-    SetCapacity(EstimateRows(Text));
     // A large text's second half is laid out by the plain wrap routine on another core while
     // this thread lays out the first; the caller sees one finished layout either way.
     const size_t split = Text.size() >= kParallelBytes ? ChunkEnd(Text, 0, Text.size() / 2)
                                                        : Text.size();
     std::optional<BackgroundLayout> tail;
     if (split < Text.size()) tail.emplace(wrapper_, Text.substr(split), whole);
+    SetCapacity(EstimateRows(Text));
     std::unique_ptr<platform::ByteStringSlicer> slicer;
     if (whole) slicer = std::make_unique<platform::ByteStringSlicer>(Whole, split);
     wrapper_.AppendLines(Text.substr(0, split), *this, slicer.get());
