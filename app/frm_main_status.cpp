@@ -14,12 +14,17 @@
 
 namespace quillet {
 
-// Each file is reported on its own and the start-up goes on: a keyword file that cannot be
-// read costs its own entries only.
+// A keyword file is looked for beside the settings file first, then beside the program. Each
+// is reported on its own and the start-up goes on: a file that cannot be read costs its own
+// entries only.
 void TfrmMain::LoadDecorationLists() {
-  const std::string folder = platform::ExtractFilePath(platform::ExePath());
-  platform::qt::Guard([&] { decorations_.LoadQuoteMarkers(folder + "Quote.kwd"); });
-  platform::qt::Guard([&] { decorations_.LoadHeaderNames(folder + "Header.kwd"); });
+  auto find = [this](const std::string& name) {
+    const std::string withSettings = platform::ExtractFilePath(settingsPath_) + name;
+    if (platform::FileExists(withSettings)) return withSettings;
+    return platform::ExtractFilePath(platform::ExePath()) + name;
+  };
+  platform::qt::Guard([&] { decorations_.LoadQuoteMarkers(find("Quote.kwd")); });
+  platform::qt::Guard([&] { decorations_.LoadHeaderNames(find("Header.kwd")); });
 }
 
 void TfrmMain::txtMainDrawLine(platform::TObject*, const platform::ByteString& LineStr, int X,

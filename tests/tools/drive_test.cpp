@@ -1,6 +1,7 @@
 #include "tools/drive/drive.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -176,6 +177,28 @@ TEST(DriveAnswers, PointsMessagesAndTextComeBackAsTheViewAnswers) {
   EXPECT_EQ(run.Int(7, "msg.result"), 4 + 2 + 6 + 2);  // "ab", tab, "c", CR LF, "あいう", CR LF
   EXPECT_FALSE(run.Bool(7, "focused"));
   EXPECT_TRUE(run.Bool(8, "focused"));
+}
+
+TEST(DriveAnswers, StatesCarryTheStatusPanelsAndTheHeadTheDecorationList) {
+  testsupport::ScratchDir keywords;
+  keywords.Write("Quote.kwd", "#\n#\n");
+  const Outcome run = Drive(With({"--keywords", keywords.Path(), "--text", "a\nb\nいc"},
+                                 {"caret 2 0", "caret 2 2", "selectall"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.json["decoration"].toObject()["quoteMarkers"].toInt(), 2);
+  EXPECT_EQ(run.json["decoration"].toObject()["entries"].toInt(), 1 + 18);
+  EXPECT_EQ(run.Value(1, "status.caret").toString(), QString::fromUtf8("00003行 : 00001桁"));
+  EXPECT_EQ(run.Value(2, "status.caret").toString(), QString::fromUtf8("00003行 : 00003桁"));
+  EXPECT_EQ(run.Value(2, "status.selection").toString(), "");
+  EXPECT_EQ(run.Value(3, "status.selection").toString(),
+            QString::fromUtf8("選択文字列のサイズ： 9bytes"));
+  EXPECT_FALSE(Drive({"--bare", "--text", "x"}).json.contains("decoration"));
+
+  // A keyword file that exists but cannot be read fails the run.
+  ASSERT_EQ(mkfifo((keywords.Path() + "/Header.kwd").c_str(), 0600), 0);
+  const Outcome fails = Drive({"--keywords", keywords.Path(), "--text", "x"});
+  EXPECT_EQ(fails.status, 1);
+  EXPECT_NE(fails.err.find("Header.kwd は開けません"), std::string::npos) << fails.err;
 }
 
 TEST(DriveSteps, SettingsAndBothScrollDirectionsReachTheView) {

@@ -16,7 +16,8 @@ namespace drive {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: quillet-drive [--bare] [--size WxH] [--script FILE | --do STEP]... [--png FILE]\n"
+    "usage: quillet-drive [--bare] [--size WxH] [--keywords DIR]\n"
+    "                     [--script FILE | --do STEP]... [--png FILE]\n"
     "                     (MESSAGE-FILE... | --text TEXT)\n"
     "       quillet-drive --help\n"
     "Loads the message's body as Quillet shows it (all file arguments joined with single\n"
@@ -24,7 +25,9 @@ constexpr char kUsage[] =
     "QT_QPA_PLATFORM names a platform, runs the steps in order and prints one JSON object: the\n"
     "view's state first and after each step. The view is set up as the viewer sets up its text\n"
     "view, or with --bare as the control comes. --size is the window's outer size (default\n"
-    "640x480). --text loads TEXT (UTF-8, with \\n \\r \\t \\\\ escapes) instead of a file.\n"
+    "640x480). --keywords names the folder of the keyword files Quote.kwd and Header.kwd\n"
+    "(default: the viewer's own). --text loads TEXT (UTF-8, with \\n \\r \\t \\\\ escapes)\n"
+    "instead of a file.\n"
     "--png saves the view's pixels after the last step.\n"
     "Exit status: 0 after the report, 1 when the message, a script or a step fails, 2 for a\n"
     "usage error or a bad step.\n";
@@ -65,6 +68,9 @@ Options Parse(const std::vector<std::string>& args) {
         throw HelpRequest{};
       } else if (arg == "--bare") {
         options.session.bare = true;
+      } else if (arg == "--keywords") {
+        options.session.keywordFolder = value();
+        if (!options.session.keywordFolder.ends_with('/')) options.session.keywordFolder += '/';
       } else if (arg == "--size") {
         ParseSize(value(), options.session.width, options.session.height);
       } else if (arg == "--do") {
@@ -118,6 +124,12 @@ std::string Run(const Options& options) {
            JsonObject().Int("width", options.session.width).Int("height", options.session.height));
   if (!options.text)
     head.Str("message", platform::DisplayPath(quillet::JoinArguments(options.args)));
+  if (!options.session.bare) {
+    const quillet::TDecorationList& decorations = session.Decorations();
+    head.Obj("decoration", JsonObject()
+                               .Int("entries", static_cast<long long>(decorations.Entries().size()))
+                               .Int("quoteMarkers", decorations.QuoteMarkerCount()));
+  }
   std::string json = head.Text();
   json.pop_back();
   return json + ",\n\"states\":[\n" + states + "\n]}\n";

@@ -14,6 +14,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "app/settings_location.h"
 #include "app/view_setup.h"
 #include "platform/colors.h"
 #include "platform/component.h"
@@ -41,7 +42,16 @@ bool WaitFor(const std::function<bool()>& done) {
 Session::Session(const SessionOptions& options, const std::string& text)
     : window_(std::make_unique<platform::qt::EditorWindowWidget>()),
       editor_(platform::NewComponent<TEditor>(nullptr)) {
-  if (!options.bare) quillet::SetUpViewerTextView(*editor_);
+  if (!options.bare) {
+    quillet::SetUpViewerTextView(*editor_);
+    auto find = [&options](const std::string& name) {
+      return options.keywordFolder.empty() ? quillet::FindBesideSettings(name)
+                                           : options.keywordFolder + name;
+    };
+    decorations_.list.LoadQuoteMarkers(find("Quote.kwd"));
+    decorations_.list.LoadHeaderNames(find("Header.kwd"));
+    editor_->OnDrawLine = editor::TDrawLineEvent(&decorations_, &Decorator::DrawLine);
+  }
   editor_->SetClipboard(&clipboard_);
   editor_->Lines().SetTextStr(text);
   window_->resize(options.width, options.height);

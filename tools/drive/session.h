@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/decoration.h"
 #include "editor/editor.h"
 #include "platform/qt/clipboard.h"
 #include "platform/qt/editor_window_widget.h"
@@ -18,18 +19,24 @@ struct SessionOptions {
   bool bare = false;  // the control's own defaults instead of the viewer's
   int width = 640;
   int height = 480;
+  // Where the viewer's keyword files are looked for (ending in '/'); empty: where the viewer
+  // looks for them.
+  std::string keywordFolder;
 };
 
 class Session {
  public:
   // Configures the control, gives it `text` (CP932) and then its shown window, the order in
-  // which the viewer's start-up reaches them. The control copies to the system clipboard.
+  // which the viewer's start-up reaches them. The control copies to the system clipboard. Set
+  // up as the viewer's, the view draws the viewer's line decoration; a keyword file that
+  // cannot be read throws.
   Session(const SessionOptions& options, const std::string& text);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
   editor::TEditor& Editor() { return *editor_; }
+  const quillet::TDecorationList& Decorations() const { return decorations_.list; }
   platform::qt::EditorWindowWidget& Window() { return *window_; }
 
   // Both return once the window has the new size or the focus; they throw when it never
@@ -57,6 +64,17 @@ class Session {
  private:
   void SendMouse(int type, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   Qt::MouseButtons held_ = Qt::NoButton;
+
+  // The view's OnDrawLine, as the viewer's window handles it.
+  struct Decorator : platform::TObject {
+    quillet::TDecorationList list;
+    void DrawLine(platform::TObject* Sender, const platform::ByteString& LineStr, int X, int Y,
+                  int Index, const platform::TRect& ARect, bool Selected) {
+      quillet::DrawDecoration(static_cast<editor::TEditor&>(*Sender), list, LineStr, X, Y, Index,
+                              ARect, Selected);
+    }
+  };
+  Decorator decorations_;
 
   // Before the control, which refers to it, so that it outlives it.
   platform::qt::QtClipboard clipboard_;

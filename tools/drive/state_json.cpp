@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "app/status_texts.h"
 #include "platform/qt/clipboard.h"
 #include "tools/drive/session.h"
 
@@ -168,7 +169,12 @@ JsonObject ViewState(Session& session, std::string_view step) {
       .Bool("focused", window.hasFocus())
       .Obj("selection", SelectionState(view))
       .Obj("vbar", BarState(window, platform::TScrollAxis::Vertical))
-      .Obj("hbar", BarState(window, platform::TScrollAxis::Horizontal));
+      .Obj("hbar", BarState(window, platform::TScrollAxis::Horizontal))
+      .Obj("status", JsonObject()
+                         .Str("selection", view.Selected()
+                                               ? quillet::SelectionSizeText(view.SelLength())
+                                               : std::string())
+                         .Str("caret", quillet::CaretPositionText(view)));
 }
 
 JsonObject ClipboardState() {

@@ -35,8 +35,8 @@ std::string JsonString(std::string_view utf8);
 // Bytes as lower-case hexadecimal, two digits each: CP932 text exactly as it is.
 std::string Hex(std::string_view bytes);
 
-// Metrics, scroll position, caret, selection and both scroll bars of the view, headed by the
-// step that led to it.
+// Metrics, scroll position, caret, selection, both scroll bars of the view and the texts the
+// viewer's status panels show for them, headed by the step that led to it.
 JsonObject ViewState(Session& session, std::string_view step);
 
 // What the system clipboard holds: its text (UTF-8) and the box format's bytes in
