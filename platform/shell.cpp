@@ -22,25 +22,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-}  // namespace
-
-std::vector<std::string> ShellCommandFor(std::string_view target) {
-  if (target.empty()) return {};
-  std::string path(target);
-  if (FileExists(path)) {
-    if (access(path.c_str(), X_OK) == 0) {
-      // execvp searches PATH for a name without '/', so make a relative name explicit.
-      return {path.find('/') == std::string::npos ? "./" + path : path};
-    }
-    return {"xdg-open", path};
-  }
-  std::string text = cp932::ToUtf8(target);
-  if (StartsWithNoCase(text, "www.")) text.insert(0, "http://");
-  return {"xdg-open", text};
-}
-
-bool ShellOpen(std::string_view target) {
-  std::vector<std::string> command = ShellCommandFor(target);
+// Starts `command` detached, as the header describes.
+bool Spawn(std::vector<std::string> command) {
   if (command.empty()) return false;
   // Everything the children need is prepared here: after fork only exec-safe calls are made.
   std::vector<char*> argv;
@@ -69,5 +52,24 @@ bool ShellOpen(std::string_view target) {
   }
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+}  // namespace
+
+std::vector<std::string> UrlCommandFor(std::string_view url) {
+  if (url.empty() || url.front() == '-') return {};
+  std::string text = cp932::ToUtf8(url);
+  if (StartsWithNoCase(text, "www.")) text.insert(0, "http://");
+  return {"xdg-open", text};
+}
+
+std::vector<std::string> ProgramCommandFor(const std::string& path) {
+  if (path.empty() || !FileExists(path) || access(path.c_str(), X_OK) != 0) return {};
+  // execvp searches PATH for a name without '/', so make a relative name explicit.
+  return {path.find('/') == std::string::npos ? "./" + path : path};
+}
+
+bool ShellOpenUrl(std::string_view url) { return Spawn(UrlCommandFor(url)); }
+
+bool StartProgram(const std::string& path) { return Spawn(ProgramCommandFor(path)); }
 
 }  // namespace platform

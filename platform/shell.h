@@ -1,5 +1,7 @@
 #pragma once
-// The desktop's "open" verb: a URL, a "mailto:" URL, a document or a program.
+// The desktop's "open" verb, in two kinds kept apart: a URL (a "mailto:" URL, a link from the
+// message or one of our own) only ever goes to xdg-open as a URL, and only a program the
+// viewer names itself is ever started as a program.
 
 #include <string>
 #include <string_view>
@@ -7,17 +9,22 @@
 
 namespace platform {
 
-// The argument vector ShellOpen starts for `target`, empty for an empty target:
-// - an existing executable file: the program itself, with no arguments;
-// - an existing other file: xdg-open with the path's own bytes;
-// - anything else is text in CP932 (a URL, "mailto:..."): xdg-open with the text converted to
-//   UTF-8 and otherwise unchanged (no escaping), except that a bare "www." address gets
-//   "http://" in front so that it reaches the browser rather than being taken for a file.
-std::vector<std::string> ShellCommandFor(std::string_view target);
+// The argument vector ShellOpenUrl starts for `url` (CP932): xdg-open with the text converted to
+// UTF-8 and otherwise unchanged (no escaping), except that a bare "www." address gets "http://"
+// in front so that it reaches the browser rather than being taken for a file. Never a program
+// named by the text, even when a file of that name exists. Empty, so that nothing starts, for an
+// empty text and for one beginning with "-", which xdg-open would take for an option (it knows no
+// "--" to end its options).
+std::vector<std::string> UrlCommandFor(std::string_view url);
 
-// Starts ShellCommandFor(target) detached: no shell, no waiting for it, no zombie left behind
-// (the program is started by a short-lived intermediate child in a new session).
-// Returns false when nothing could be started; the viewer ignores the result.
-bool ShellOpen(std::string_view target);
+// The argument vector StartProgram starts for `path`: the program itself with no arguments (a
+// relative name made explicit, never searched on PATH). Empty when `path` is no executable file.
+std::vector<std::string> ProgramCommandFor(const std::string& path);
+
+// Start UrlCommandFor(url) or ProgramCommandFor(path) detached: no shell, no waiting for it, no
+// zombie left behind (the program is started by a short-lived intermediate child in a new
+// session). False when nothing could be started; the viewer ignores the result.
+bool ShellOpenUrl(std::string_view url);
+bool StartProgram(const std::string& path);
 
 }  // namespace platform

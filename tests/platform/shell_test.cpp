@@ -31,7 +31,19 @@ class ShellOpenTest : public ::testing::Test {
     oldPath_ = getenv("PATH");
     setenv("PATH", (dir_ + ":" + oldPath_).c_str(), 1);
   }
-  void TearDown() override { setenv("PATH", oldPath_.c_str(), 1); }
+  void TearDown() override {
+    setenv("PATH", oldPath_.c_str(), 1);
+    if (!oldDir_.empty()) {
+      EXPECT_EQ(chdir(oldDir_.c_str()), 0);
+    }
+  }
+  // The scratch folder becomes the working folder until the test ends.
+  void EnterScratchFolder() {
+    char dir[4096];
+    ASSERT_NE(getcwd(dir, sizeof dir), nullptr);
+    oldDir_ = dir;
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+  }
   static void WriteScript(const std::string& path, const std::string& text) {
     std::ofstream(path) << text;
     chmod(path.c_str(), 0755);
@@ -52,44 +64,74 @@ class ShellOpenTest : public ::testing::Test {
 
   testsupport::ScratchDir scratch_;
   const std::string& dir_ = scratch_.Path();
-  std::string log_, oldPath_;
+  std::string log_, oldPath_, oldDir_;
 };
 
 TEST_F(ShellOpenTest, UrlsAndMailtoGoThroughXdgOpenAsUtf8WithoutEscaping) {
   std::string mailto = cp932::FromUtf8("mailto:a <x@y>?Subject=Re:件名 です&References=m0%20m1");
-  EXPECT_EQ(ShellCommandFor(mailto),
+  EXPECT_EQ(UrlCommandFor(mailto),
             (Args{"xdg-open", "mailto:a <x@y>?Subject=Re:件名 です&References=m0%20m1"}));
-  EXPECT_TRUE(ShellOpen(mailto));
+  EXPECT_TRUE(ShellOpenUrl(mailto));
   EXPECT_EQ(WaitForLog(), "mailto:a <x@y>?Subject=Re:件名 です&References=m0%20m1\n");
 }
 
 TEST_F(ShellOpenTest, BareWwwAddressesReachTheBrowser) {
-  EXPECT_EQ(ShellCommandFor("www.example.jp/a?b=c"),
+  EXPECT_EQ(UrlCommandFor("www.example.jp/a?b=c"),
             (Args{"xdg-open", "http://www.example.jp/a?b=c"}));
-  EXPECT_EQ(ShellCommandFor("WWW.example.jp"), (Args{"xdg-open", "http://WWW.example.jp"}));
-  EXPECT_EQ(ShellCommandFor("http://www.example.jp"), (Args{"xdg-open", "http://www.example.jp"}));
+  EXPECT_EQ(UrlCommandFor("WWW.example.jp"), (Args{"xdg-open", "http://WWW.example.jp"}));
+  EXPECT_EQ(UrlCommandFor("http://www.example.jp"), (Args{"xdg-open", "http://www.example.jp"}));
 }
 
-TEST_F(ShellOpenTest, ProgramsStartDirectlyAndDocumentsKeepTheirPathBytes) {
+// A link in a message may name a program lying in the working folder: it is still only a URL.
+TEST_F(ShellOpenTest, AUrlNamingAProgramInTheWorkingFolderIsNotStarted) {
+  const std::string trap = "www.example.jp";
+  WriteScript(dir_ + "/" + trap, "#!/bin/sh\necho started > \"" + log_ + "\"\n");
+  WriteScript(dir_ + "/http:x", "#!/bin/sh\necho started > \"" + log_ + "\"\n");
+  EnterScratchFolder();
+  EXPECT_EQ(UrlCommandFor(trap), (Args{"xdg-open", "http://" + trap}));
+  EXPECT_EQ(UrlCommandFor("http:x"), (Args{"xdg-open", "http:x"}));
+  EXPECT_TRUE(ShellOpenUrl("http:x"));
+  EXPECT_EQ(WaitForLog(), "http:x\n");
+}
+
+TEST_F(ShellOpenTest, NothingThatXdgOpenWouldTakeForAnOptionIsHandedToIt) {
+  for (const char* url : {"--help", "--manual", "-x", "-", ""}) {
+    SCOPED_TRACE(url);
+    EXPECT_EQ(UrlCommandFor(url), Args{});
+    EXPECT_FALSE(ShellOpenUrl(url));
+  }
+  EXPECT_EQ(UrlCommandFor("x-y"), (Args{"xdg-open", "x-y"}));
+}
+
+TEST_F(ShellOpenTest, ProgramsStartDirectlyWithoutArgumentsAndOnlyWhenExecutable) {
   std::string program = dir_ + "/Quillcfg.exe";
   WriteScript(program, "#!/bin/sh\necho \"$#\" > \"" + log_ + ".part\"\nmv \"" + log_ +
                            ".part\" \"" + log_ + "\"\n");
-  EXPECT_EQ(ShellCommandFor(program), (Args{program}));
-  EXPECT_TRUE(ShellOpen(program));
+  EXPECT_EQ(ProgramCommandFor(program), (Args{program}));
+  EXPECT_EQ(ProgramCommandFor("Quillcfg.exe"), Args{});  // not in the working folder
+  EXPECT_TRUE(StartProgram(program));
   EXPECT_EQ(WaitForLog(), "0\n");  // started with no arguments
 
-  std::string document = dir_ + "/\xE3\x83\xA1 doc.hlp";  // UTF-8 name, kept as bytes
-  scratch_.Write("\xE3\x83\xA1 doc.hlp", "help");
-  EXPECT_EQ(ShellCommandFor(document), (Args{"xdg-open", document}));
+  const std::string document = scratch_.Write("Quillcfg.txt", "not a program");
+  for (const std::string& path : {document, dir_, dir_ + "/missing", std::string()}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(ProgramCommandFor(path), Args{});
+    EXPECT_FALSE(StartProgram(path));
+  }
+}
+
+TEST_F(ShellOpenTest, ARelativeProgramNameIsNeverSearchedOnPath) {
+  EnterScratchFolder();
+  // The fake xdg-open is first on PATH, but the name means the file in the working folder.
+  EXPECT_EQ(ProgramCommandFor("xdg-open"), (Args{"./xdg-open"}));
 }
 
 TEST_F(ShellOpenTest, LeavesNoChildToReap) {
-  ASSERT_TRUE(ShellOpen("https://example.org/"));
+  ASSERT_TRUE(ShellOpenUrl("https://example.org/"));
   WaitForLog();
-  // The intermediate child was reaped by ShellOpen; the program itself is not our child.
+  // The intermediate child was reaped by ShellOpenUrl; the program itself is not our child.
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-  EXPECT_FALSE(ShellOpen(""));
 }
 
 }  // namespace
