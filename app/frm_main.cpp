@@ -143,6 +143,8 @@ void TfrmMain::Load(ViewMode mode, bool startUp) {
   headers_ = std::move(message.headers);
   UpdateHeaderBar(mode);
   txtMain->Lines().SetSharedText(message.Whole(), message.Text());
+  // The new text puts the caret at its start without reporting a move.
+  ShowCaretPosition();
   if (startUp) SetCaptionFromSubject(headers_.Subject);
   if (mode == ViewMode::Body) UpdateStamp();
 }

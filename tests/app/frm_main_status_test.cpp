@@ -69,6 +69,10 @@ TEST_F(MainWindowStatus, CaretPanelCountsLogicalLinesAndBytesAndQuotationsAreDra
   EXPECT_EQ(Panel(*w, 1), "00003行 : 00001桁");
   view.SetRowCol(2, 4);
   EXPECT_EQ(Panel(*w, 1), "00003行 : 00005桁");
+  // A view mode's new text puts the caret at its start.
+  w->findChild<QAction*>("actViewSrc")->trigger();
+  EXPECT_EQ(Panel(*w, 1), "00001行 : 00001桁");
+  w->findChild<QAction*>("actViewMsg")->trigger();
 
   // The window draws its decoration: the quotation row holds teal glyphs.
   w->TextViewWindow()->Update();
