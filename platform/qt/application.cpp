@@ -1,7 +1,9 @@
 #include "platform/qt/application.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "platform/qt/text.h"
 
@@ -21,6 +23,18 @@ State& GetState() {
 
 // Windows message boxes take CR LF; Qt takes LF.
 QString WithQtLineBreaks(QString text) { return text.replace(QStringLiteral("\r\n"), "\n"); }
+
+// Runs a box modally. Ctrl+C copies its caption and text to the clipboard, laid out as the
+// platform's own boxes copy them, so that a message can be passed on as text.
+void Run(QMessageBox& box) {
+  QShortcut copy(QKeySequence::Copy, &box);
+  QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
+    const QString rule = QStringLiteral("---------------------------\n");
+    QGuiApplication::clipboard()->setText(rule + box.windowTitle() + "\n" + rule + box.text() +
+                                          "\n" + rule + QStringLiteral("OK\n") + rule);
+  });
+  box.exec();
+}
 
 }  // namespace
 
@@ -42,7 +56,7 @@ void Application::ShowException(const std::exception& error) {
   QMessageBox box(QMessageBox::Critical, ToQString(Title()),
                   WithQtLineBreaks(QString::fromUtf8(error.what())), QMessageBox::Ok,
                   QApplication::activeWindow());
-  box.exec();
+  Run(box);
 }
 
 void Beep() { QApplication::beep(); }
@@ -50,7 +64,7 @@ void Beep() { QApplication::beep(); }
 void ShowWarning(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), WithQtLineBreaks(text),
                   QMessageBox::Ok, parent);
-  box.exec();
+  Run(box);
 }
 
 }  // namespace platform::qt
