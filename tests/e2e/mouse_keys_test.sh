@@ -36,7 +36,9 @@ col_width=$(metric colWidth) row_height=$(metric rowHeight)
 text_left=$(metric textLeft) text_top=$(metric textTop)
 [ -n "$col_width" ] && [ "$col_width" -gt 0 ] || fail "no column width in $(cat "$work/metrics.json")"
 
-QUILLET_DESCRIBE_VIEW=1 "$quillet" "$message" >"$work/quillet.out" 2>"$work/quillet.err" &
+# A copy of its own, so that the settings file beside it is this test's (none), not the build's.
+cp "$quillet" "$work/quillet" || fail "cannot copy the viewer"
+QUILLET_DESCRIBE_VIEW=1 "$work/quillet" "$message" >"$work/quillet.out" 2>"$work/quillet.err" &
 quillet_pid=$!
 window=$(timeout 10 xdotool search --sync --name '^e2e - Quillet$' | head -1)
 [ -n "$window" ] || fail "no window came"
