@@ -1,16 +1,19 @@
 #include "tools/drive/drive.h"
 
 #include <exception>
+#include <memory>
 #include <new>
 #include <optional>
 
 #include "app/message.h"
+#include "app/settings_location.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "tools/drive/properties.h"
 #include "tools/drive/script.h"
 #include "tools/drive/session.h"
 #include "tools/drive/state_json.h"
+#include "tools/drive/window_mode.h"
 
 namespace drive {
 namespace {
@@ -19,6 +22,8 @@ constexpr char kUsage[] =
     "usage: quillet-drive [--bare] [--size WxH] [--keywords DIR]\n"
     "                     [--script FILE | --do STEP]... [--png FILE]\n"
     "                     (MESSAGE-FILE... | --text TEXT)\n"
+    "       quillet-drive --window [--settings FILE] [--script FILE | --do STEP]...\n"
+    "                     [--png FILE] MESSAGE-FILE...\n"
     "       quillet-drive --help\n"
     "Loads the message's body as Quillet shows it (all file arguments joined with single\n"
     "spaces form the path) into the text view on its window, offscreen unless\n"
@@ -29,6 +34,11 @@ constexpr char kUsage[] =
     "(default: the viewer's own). --text loads TEXT (UTF-8, with \\n \\r \\t \\\\ escapes)\n"
     "instead of a file.\n"
     "--png saves the view's pixels after the last step.\n"
+    "--window runs the viewer's whole main window instead, its start-up reading the settings\n"
+    "FILE (default: the settings file the viewer would use for this program), and adds\n"
+    "\"window\" to each state: caption, wrap mode, frame, bars, status panels, actions, tool\n"
+    "bar image size, the view's effective options and resolved colours, and the errors\n"
+    "reported so far (shown in no box). The settings decide the size; resize sizes the window.\n"
     "Exit status: 0 after the report, 1 when the message, a script or a step fails, 2 for a\n"
     "usage error or a bad step.\n";
 
@@ -44,6 +54,8 @@ struct Options {
   std::optional<std::string> text;  // --text, already CP932
   std::optional<std::string> png;
   std::vector<std::string> args{"quillet"};  // the message path's arguments
+  bool window = false;
+  std::optional<std::string> settings;
 };
 
 // Every argument that begins with '-' is an option, up to "--"; none becomes part of the path.
@@ -68,6 +80,10 @@ Options Parse(const std::vector<std::string>& args) {
         throw HelpRequest{};
       } else if (arg == "--bare") {
         options.session.bare = true;
+      } else if (arg == "--window") {
+        options.window = true;
+      } else if (arg == "--settings") {
+        options.settings = value();
       } else if (arg == "--keywords") {
         options.session.keywordFolder = value();
         if (!options.session.keywordFolder.ends_with('/')) options.session.keywordFolder += '/';
@@ -95,17 +111,34 @@ Options Parse(const std::vector<std::string>& args) {
   const bool hasPath = options.args.size() > 1;
   if (options.text && hasPath) throw UsageError{"--text and a message file exclude each other"};
   if (!options.text && !hasPath) throw UsageError{"no message file"};
+  if (options.settings && !options.window) throw UsageError{"--settings goes with --window"};
+  if (options.window && (options.text || options.session.bare)) {
+    throw UsageError{"--window takes a message file and no --text or --bare"};
+  }
   return options;
 }
 
 std::string Run(const Options& options) {
-  const std::string text =
-      options.text ? *options.text
-                   : std::string(quillet::LoadMessage(quillet::JoinArguments(options.args),
-                                                      quillet::ViewMode::Body)
-                                     .Text());
-  Session session(options.session, text);
-  std::string states = ViewState(session, "").Text();
+  std::unique_ptr<MainWindowRun> main;
+  std::unique_ptr<Session> own;
+  const std::string settings = options.settings.value_or(quillet::SettingsFilePath());
+  if (options.window) {
+    main = std::make_unique<MainWindowRun>(options.args, settings);
+  } else {
+    const std::string text =
+        options.text ? *options.text
+                     : std::string(quillet::LoadMessage(quillet::JoinArguments(options.args),
+                                                        quillet::ViewMode::Body)
+                                       .Text());
+    own = std::make_unique<Session>(options.session, text);
+  }
+  Session& session = main ? main->ViewSession() : *own;
+  auto state = [&](std::string_view step) {
+    JsonObject viewState = ViewState(session, step);
+    if (main) viewState.Obj("window", main->State());
+    return viewState;
+  };
+  std::string states = state("").Text();
   for (const Step& step : options.steps) {
     JsonObject answer;
     try {
@@ -115,7 +148,7 @@ std::string Run(const Options& options) {
     } catch (const std::exception& error) {
       throw std::runtime_error("step '" + step.text + "': " + error.what());
     }
-    states += ",\n" + ViewState(session, step.text).Merge(answer).Text();
+    states += ",\n" + state(step.text).Merge(answer).Text();
   }
   if (options.png) session.SavePng(*options.png);
   JsonObject head;
@@ -124,8 +157,10 @@ std::string Run(const Options& options) {
            JsonObject().Int("width", options.session.width).Int("height", options.session.height));
   if (!options.text)
     head.Str("message", platform::DisplayPath(quillet::JoinArguments(options.args)));
+  if (main) head.Str("settings", platform::DisplayPath(settings));
   if (!options.session.bare) {
-    const quillet::TDecorationList& decorations = session.Decorations();
+    const quillet::TDecorationList& decorations =
+        main ? main->Decorations() : session.Decorations();
     head.Obj("decoration", JsonObject()
                                .Int("entries", static_cast<long long>(decorations.Entries().size()))
                                .Int("quoteMarkers", decorations.QuoteMarkerCount()));

@@ -4,8 +4,11 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
+#include <QAction>
 #include <QString>
+#include <QWidget>
 
 #include "editor/editor_messages.h"
 #include "platform/cp932.h"
@@ -666,6 +669,21 @@ const std::vector<Verb>& Verbs() {
        [](const Words& w, std::string_view) { return MarkStep(w, false); }},
       {"gotomark", "gotomark N                   the caret to the row of mark N",
        OneInt([](TEditor& v, int n) { v.GotoMark(n); })},
+      {"action", "action NAME                  trigger an action of the main window (--window)",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 1, "an action's name");
+         return [name = QString::fromUtf8(w[0].data(), static_cast<qsizetype>(w[0].size()))](
+                    Session& s, JsonObject&) {
+           auto* action = s.Window().window()->findChild<QAction*>(name);
+           if (action == nullptr) throw std::runtime_error("no action " + name.toStdString());
+           action->trigger();
+         };
+       }},
+      {"close", "close                        close the window (the main window saves its frame)",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 0, "no arguments");
+         return [](Session& s, JsonObject&) { s.Window().window()->close(); };
+       }},
       {"png", "png FILE                     save the view's pixels now",
        [](const Words&, std::string_view rest) -> Action {
          if (rest.empty()) throw BadValue{"expected a file name"};

@@ -40,8 +40,10 @@ bool WaitFor(const std::function<bool()>& done) {
 }  // namespace
 
 Session::Session(const SessionOptions& options, const std::string& text)
-    : window_(std::make_unique<platform::qt::EditorWindowWidget>()),
-      editor_(platform::NewComponent<TEditor>(nullptr)) {
+    : ownWindow_(std::make_unique<platform::qt::EditorWindowWidget>()),
+      ownEditor_(platform::NewComponent<TEditor>(nullptr)),
+      window_(ownWindow_.get()),
+      editor_(ownEditor_.get()) {
   if (!options.bare) {
     quillet::SetUpViewerTextView(*editor_);
     auto find = [&options](const std::string& name) {
@@ -55,7 +57,7 @@ Session::Session(const SessionOptions& options, const std::string& text)
   editor_->SetClipboard(&clipboard_);
   editor_->Lines().SetTextStr(text);
   window_->resize(options.width, options.height);
-  editor_->SetWindow(window_.get());
+  editor_->SetWindow(window_);
   try {
     window_->show();
     Resize(options.width, options.height);
@@ -66,13 +68,17 @@ Session::Session(const SessionOptions& options, const std::string& text)
   }
 }
 
+Session::Session(TEditor& editor, platform::qt::EditorWindowWidget& window)
+    : window_(&window), editor_(&editor) {}
+
 Session::~Session() {
-  editor_->SetWindow(nullptr);
+  if (ownEditor_) ownEditor_->SetWindow(nullptr);
 }
 
 void Session::Resize(int width, int height) {
-  window_->resize(width, height);
-  if (!WaitFor([&] { return window_->width() == width && window_->height() == height; })) {
+  QWidget* top = window_->window();
+  top->resize(width, height);
+  if (!WaitFor([&] { return top->width() == width && top->height() == height; })) {
     throw std::runtime_error("the window did not take the size " + std::to_string(width) + "x" +
                              std::to_string(height));
   }
@@ -113,12 +119,12 @@ bool Session::Hold(const std::string& file, int seconds) {
 void Session::Key(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text,
                   bool autoRepeat) {
   QKeyEvent event(QEvent::KeyPress, key, modifiers, text, autoRepeat);
-  QCoreApplication::sendEvent(window_.get(), &event);
+  QCoreApplication::sendEvent(window_, &event);
 }
 
 void Session::KeyRelease(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent event(QEvent::KeyRelease, key, modifiers, text);
-  QCoreApplication::sendEvent(window_.get(), &event);
+  QCoreApplication::sendEvent(window_, &event);
 }
 
 void Session::SendMouse(int type, int x, int y, Qt::MouseButton button,
@@ -126,7 +132,7 @@ void Session::SendMouse(int type, int x, int y, Qt::MouseButton button,
   const QPointF at(x, y);
   QMouseEvent event(static_cast<QEvent::Type>(type), at, window_->mapToGlobal(at), button, held_,
                     modifiers);
-  QCoreApplication::sendEvent(window_.get(), &event);
+  QCoreApplication::sendEvent(window_, &event);
 }
 
 void Session::Press(int x, int y, Qt::KeyboardModifiers modifiers) {
@@ -153,7 +159,7 @@ void Session::Wheel(int x, int y, int delta) {
   const QPointF at(x, y);
   QWheelEvent event(at, window_->mapToGlobal(at), QPoint(), QPoint(0, delta), held_,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
-  QCoreApplication::sendEvent(window_.get(), &event);
+  QCoreApplication::sendEvent(window_, &event);
 }
 
 }  // namespace drive

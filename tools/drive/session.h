@@ -31,6 +31,9 @@ class Session {
   // up as the viewer's, the view draws the viewer's line decoration; a keyword file that
   // cannot be read throws.
   Session(const SessionOptions& options, const std::string& text);
+  // Drives a view that its window (the viewer's main window) owns and has set up; resizing
+  // resizes that window.
+  Session(editor::TEditor& editor, platform::qt::EditorWindowWidget& window);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -39,8 +42,8 @@ class Session {
   const quillet::TDecorationList& Decorations() const { return decorations_.list; }
   platform::qt::EditorWindowWidget& Window() { return *window_; }
 
-  // Both return once the window has the new size or the focus; they throw when it never
-  // comes.
+  // Both return once the window (the top-level one) has the new size or the focus; they
+  // throw when it never comes.
   void Resize(int width, int height);
   void Focus();
   // Saves the view's pixels (the backing image) as a PNG file.
@@ -78,8 +81,11 @@ class Session {
 
   // Before the control, which refers to it, so that it outlives it.
   platform::qt::QtClipboard clipboard_;
-  std::unique_ptr<platform::qt::EditorWindowWidget> window_;
-  std::unique_ptr<editor::TEditor> editor_;
+  // The session's own window and control, unless it drives another window's.
+  std::unique_ptr<platform::qt::EditorWindowWidget> ownWindow_;
+  std::unique_ptr<editor::TEditor> ownEditor_;
+  platform::qt::EditorWindowWidget* window_;
+  editor::TEditor* editor_;
 };
 
 // What the viewer's start-up gives its text view: the window's design values and the settings
