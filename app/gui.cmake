@@ -13,4 +13,4 @@ add_library(quillet_app STATIC
 target_link_libraries(quillet_app PUBLIC quillet_model quillet_view_setup quillet_platform_qt)
 
 add_executable(quillet main.cpp)
-target_link_libraries(quillet PRIVATE quillet_app)
+target_link_libraries(quillet PRIVATE quillet_app quillet_version_block)
