@@ -11,7 +11,7 @@ seconds=${1:-300}
 [ "$seconds" = "--smoke" ] && seconds=15
 dir="$root/build-fuzz"
 CXX=clang++ bash "$root/tools/build.sh" "$dir" -DQUILLET_FUZZ=ON -DQUILLET_GUI=OFF -- \
-  $(cd "$root/tests/fuzz" && sed -n 's/^add_executable(\(fuzz_[a-z_]*\).*/\1/p' CMakeLists.txt)
+  $(cd "$root/tests/fuzz" && sed -n 's/^quillet_fuzz(\([a-z_]*\).*/fuzz_\1/p' CMakeLists.txt)
 for target in "$dir"/bin/fuzz_*; do
   name=$(basename "$target")
   inputs="$root/tests/fuzz/regressions/${name#fuzz_}"

@@ -9,6 +9,7 @@
 
 #include "platform/cp932.h"
 #include "platform/ini_text.h"
+#include "tests/fuzz/fuzz_input.h"
 
 namespace quillet::fuzz {
 namespace {
@@ -19,14 +20,6 @@ using platform::ini::SetValue;
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "ini: %s\n", what);
   std::abort();
-}
-
-// The input's bytes up to the next NUL, which is dropped; all of them when there is none.
-std::string_view NextPart(std::string_view& input) {
-  const size_t nul = std::min(input.find('\0'), input.size());
-  const std::string_view part = input.substr(0, nul);
-  input.remove_prefix(std::min(nul + 1, input.size()));
-  return part;
 }
 
 bool SameName(std::string_view a, std::string_view b) {

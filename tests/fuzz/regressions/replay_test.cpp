@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "tests/fuzz/fuzz_ini.h"
+#include "tests/fuzz/fuzz_mailto.h"
 #include "tests/fuzz/fuzz_message.h"
 #include "tests/fuzz/fuzz_parser.h"
+#include "tests/fuzz/fuzz_shortcut.h"
 #include "tests/fuzz/fuzz_wrap.h"
 
 namespace {
@@ -48,6 +50,14 @@ TEST(FuzzRegressions, WrapInputsKeepTheLayoutRules) {
 
 TEST(FuzzRegressions, IniInputsKeepEveryOtherByte) {
   Replay("ini", quillet::fuzz::IniBytes);
+}
+
+TEST(FuzzRegressions, MailtoInputsKeepTheirFields) {
+  Replay("mailto", quillet::fuzz::MailtoBytes);
+}
+
+TEST(FuzzRegressions, ShortCutInputsReadAlikeInEveryForm) {
+  Replay("shortcut", quillet::fuzz::ShortCutBytes);
 }
 
 }  // namespace
