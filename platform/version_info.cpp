@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "platform/ascii.h"
 #include "platform/elf_section.h"
+#include "platform/strings.h"
 
 namespace platform {
 namespace {
@@ -21,14 +21,6 @@ std::uint32_t LittleEndian(std::string_view bytes, std::size_t at, std::size_t w
 
 void AppendLittleEndian(std::string& out, std::uint32_t value, std::size_t width) {
   for (std::size_t k = 0; k < width; ++k) out.push_back(static_cast<char>(value >> (8 * k)));
-}
-
-bool SamePath(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -79,7 +71,7 @@ std::optional<TVersionInfo> TVersionInfo::FromFile(const std::string& fileName) 
 
 std::optional<std::string_view> TVersionInfo::Query(std::string_view path) const {
   for (const auto& [each, value] : records_) {
-    if (SamePath(each, path)) return value;
+    if (CompareText(each, path) == 0) return value;
   }
   return std::nullopt;
 }

@@ -12,7 +12,8 @@
 //               hexadecimal digits (language, then code page, four each) and '\' and the name
 //     V bytes   the value: for Translation a list of four-byte entries (16 bits of language,
 //               then 16 bits of code page); for a string its CP932 bytes
-// Paths match without regard to the case of ASCII letters; the first record of a path counts.
+// Paths match as CompareText matches (ASCII letters without case); the first record of a path
+// counts.
 // Bytes after the block's length in the section (the linker's padding) are not read.
 
 #include <optional>

@@ -9,7 +9,9 @@
 #include "tests/fuzz/fuzz_mailto.h"
 #include "tests/fuzz/fuzz_message.h"
 #include "tests/fuzz/fuzz_parser.h"
+#include "tests/fuzz/fuzz_registry.h"
 #include "tests/fuzz/fuzz_shortcut.h"
+#include "tests/fuzz/fuzz_version.h"
 #include "tests/fuzz/fuzz_wrap.h"
 
 namespace {
@@ -58,6 +60,14 @@ TEST(FuzzRegressions, MailtoInputsKeepTheirFields) {
 
 TEST(FuzzRegressions, ShortCutInputsReadAlikeInEveryForm) {
   Replay("shortcut", quillet::fuzz::ShortCutBytes);
+}
+
+TEST(FuzzRegressions, RegistryInputsOpenByTheirNames) {
+  Replay("registry", quillet::fuzz::RegistryBytes);
+}
+
+TEST(FuzzRegressions, VersionInputsLookUpCleanly) {
+  Replay("version", quillet::fuzz::VersionBytes);
 }
 
 }  // namespace
