@@ -2,6 +2,8 @@
 // SearchText; a match is shown as the hit style says: selected, drawn in the hit colours, or
 // as a block caret.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "editor/editor.h"
 #include "editor/editor_rows_host.h"
@@ -27,42 +29,46 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
     row = forward ? byteSel_.EndRow : byteSel_.StartRow;
     byte = forward ? byteSel_.EndByte + 1 : byteSel_.StartByte;
   }
+  // A row's text and whether CR LF follows it in a buffer.
+  struct Row {
+    platform::ByteString Text;
+    bool LineEnd;
+    size_t Bytes() const { return Text.size() + (LineEnd ? 2 : 0); }
+  };
+  auto readRow = [this](int r) {
+    return Row{screen_->Get(r), screen_->RowKind(r) == textstore::rkLineEnd};
+  };
   if (row >= count) {
     row = count - 1;
-    byte = static_cast<int>(screen_->Get(row).size()) +
-           (screen_->RowKind(row) == textstore::rkLineEnd ? 2 : 0);
+    byte = static_cast<int>(readRow(row).Bytes());
   }
-  // A row's bytes and its line end, appended to a buffer without a string of its own.
-  auto appendRow = [this](std::string& buffer, int r) {
-    buffer.append(screen_->Get(r).view());
-    if (screen_->RowKind(r) == textstore::rkLineEnd) buffer.append("\r\n");
-  };
-  auto rowBytes = [this](int r) {
-    return screen_->Get(r).size() + (screen_->RowKind(r) == textstore::rkLineEnd ? 2 : 0);
-  };
+  // The rows of one buffer, each read once, in row order once gathered.
+  std::vector<Row> rows;
   std::string buffer;
   buffer.reserve(2 * kSearchBuffer);
   for (;;) {
-    // Rows from `row` on (or up to it, backwards) until the buffer passes its size. Backwards
-    // the rows are gathered first and then appended in order.
-    buffer.clear();
-    int first = row, last = row;
-    size_t size = rowBytes(row);
-    while (size <= kSearchBuffer) {
-      if (forward && last + 1 < count) {
-        size += rowBytes(++last);
-      } else if (!forward && first > 0) {
-        size += rowBytes(--first);
-      } else {
-        break;
-      }
+    // Rows from `row` on (or up to it, backwards) until the buffer passes its size.
+    rows.clear();
+    size_t size = 0;
+    for (int r = row;; r += forward ? 1 : -1) {
+      rows.push_back(readRow(r));
+      size += rows.back().Bytes();
+      if (size > kSearchBuffer || r == (forward ? count - 1 : 0)) break;
     }
-    for (int r = first; r <= last; ++r) appendRow(buffer, r);
+    const int span = static_cast<int>(rows.size()) - 1;
+    const int first = forward ? row : row - span;
+    const int last = forward ? row + span : row;
+    if (!forward) std::reverse(rows.begin(), rows.end());
+    buffer.clear();
+    for (const Row& r : rows) {
+      buffer.append(r.Text.view());
+      if (r.LineEnd) buffer.append("\r\n");
+    }
     // The start offset inside the buffer: the start row's byte, after the rows in front of it.
-    size_t start = static_cast<size_t>(byte);
-    for (int r = first; r < row; ++r) start += rowBytes(r);
-    textstore::TSearchPosition position{static_cast<std::ptrdiff_t>(std::min(start, buffer.size())),
-                                        hitStyle_ == hsCaret && selState_ == ssHit ? hitLength_ : 0};
+    const size_t start = static_cast<size_t>(byte) + (forward ? 0 : size - rows.back().Bytes());
+    textstore::TSearchPosition position{
+        static_cast<std::ptrdiff_t>(std::min(start, buffer.size())),
+        hitStyle_ == hsCaret && selState_ == ssHit ? hitLength_ : 0};
     if (textstore::SearchText(buffer, position, Text, Options, wordDelimiters_)) {
       ClearSelection();
       // From the buffer's first row the offset walks the rows with their line ends.
@@ -79,7 +85,7 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
     } else {
       if (first == 0) return false;
       row = last > first ? first : first - 1;
-      byte = static_cast<int>(rowBytes(row));
+      byte = static_cast<int>(readRow(row).Bytes());
     }
   }
 }
