@@ -12,10 +12,20 @@ set(quillet_version_strings
   "ProductName=Quillet"
   "ProductVersion=${PROJECT_VERSION}"
 )
+# Rewritten only when the strings change (a new version among them), so that the block is
+# written again exactly then.
+set(quillet_version_stamp ${CMAKE_CURRENT_BINARY_DIR}/version_strings.txt)
+set(quillet_version_written "")
+if(EXISTS ${quillet_version_stamp})
+  file(READ ${quillet_version_stamp} quillet_version_written)
+endif()
+if(NOT quillet_version_written STREQUAL "${quillet_version_strings}")
+  file(WRITE ${quillet_version_stamp} "${quillet_version_strings}")
+endif()
 set(quillet_version_source ${CMAKE_CURRENT_BINARY_DIR}/version_block.cpp)
 add_custom_command(OUTPUT ${quillet_version_source}
   COMMAND quillet_version_gen ${quillet_version_source} ${quillet_version_strings}
-  DEPENDS quillet_version_gen ${CMAKE_CURRENT_LIST_FILE}
+  DEPENDS quillet_version_gen ${quillet_version_stamp}
   COMMENT "Writing the version block"
   VERBATIM)
 add_library(quillet_version_block OBJECT ${quillet_version_source})
