@@ -583,6 +583,15 @@ class TEditor : public platform::TComponent, public platform::TWindowClient {
   // A search hit: its length, and whether the selection being made is a drawn hit.
   int hitLength_ = 0;
   bool hitDrawing_ = false;
+  // Where the last search hit lies in bytes, and the selection it left: a hit past the column
+  // limit leaves a cut selection, and the next search must go on from the hit itself.
+  struct TSearchHit {
+    int Row = 0;
+    int Byte = 0;
+    int Length = 0;
+    TByteSelection Shown;
+  };
+  std::optional<TSearchHit> lastHit_;
   // Painting.
   int underlineHideCount_ = 0;
   // One column of the row being painted: the byte shown (a tab and its fill, control bytes

@@ -29,6 +29,14 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
     row = forward ? byteSel_.EndRow : byteSel_.StartRow;
     byte = forward ? byteSel_.EndByte + 1 : byteSel_.StartByte;
   }
+  const auto sameSelection = [this](const TByteSelection& s) {
+    return s.StartRow == byteSel_.StartRow && s.EndRow == byteSel_.EndRow &&
+           s.StartByte == byteSel_.StartByte && s.EndByte == byteSel_.EndByte;
+  };
+  if (shown && lastHit_ && sameSelection(lastHit_->Shown)) {
+    row = lastHit_->Row;
+    byte = lastHit_->Byte + (forward ? lastHit_->Length : 0);
+  }
   // A row's text and whether CR LF follows it in a buffer.
   struct Row {
     platform::ByteString Text;
@@ -41,6 +49,11 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
   if (row >= count) {
     row = count - 1;
     byte = static_cast<int>(readRow(row).Bytes());
+  }
+  // A start past its row's bytes and line end is a place in a later row.
+  for (int bytes; row + 1 < count && byte > (bytes = static_cast<int>(readRow(row).Bytes()));) {
+    byte -= bytes;
+    ++row;
   }
   // The rows of one buffer, each read once, in row order once gathered.
   std::vector<Row> rows;
@@ -74,6 +87,8 @@ bool TEditor::Search(std::string_view Text, std::uint16_t Options) {
       // From the buffer's first row the offset walks the rows with their line ends.
       rowsHost_->SetCaretOffset(first, static_cast<int>(position.Start));
       SelectHit(static_cast<int>(position.Length));
+      lastHit_ = TSearchHit{first, static_cast<int>(position.Start),
+                            static_cast<int>(position.Length), byteSel_};
       ScrollCaretByThirds();
       return true;
     }

@@ -141,6 +141,7 @@ void TEditor::RepaintSelectionChange() {
 }
 
 void TEditor::ClearSelection() {
+  lastHit_.reset();
   if (selState_ != ssSelected && selState_ != ssHit) {
     selState_ = ssNoSelection;
     return;

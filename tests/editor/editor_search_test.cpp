@@ -87,6 +87,54 @@ TEST_F(SearchTest, FindsForwardAndBackwardAcrossBufferSeams) {
   EXPECT_EQ(view.SelText(), "FIND-\r\nME!");
 }
 
+// A row longer than a buffer is a buffer of its own; backwards, the match nearest before the
+// start is found in it and in the rows before it.
+TEST(EditorSearch, BackwardsThroughARowLongerThanABuffer) {
+  EditorFixture f;
+  TEditor& view = f.view();
+  std::string text = "first KEY\r\n";
+  std::string longRow(9000, '.');
+  longRow.replace(10, 3, "KEY");
+  longRow.replace(500, 3, "KEY");
+  text += longRow + "\r\nlast\r\n";
+  view.Lines().SetTextStr(text);
+  view.SetRowCol(2, 2);
+  ASSERT_TRUE(view.Search("KEY", 0));
+  EXPECT_EQ(view.ByteSelection().StartRow, 1);
+  EXPECT_EQ(view.ByteSelection().StartByte, 500);
+  ASSERT_TRUE(view.Search("KEY", 0));
+  EXPECT_EQ(view.ByteSelection().StartRow, 1);
+  EXPECT_EQ(view.ByteSelection().StartByte, 10);
+  ASSERT_TRUE(view.Search("KEY", 0));
+  EXPECT_EQ(view.ByteSelection().StartRow, 0);
+  EXPECT_EQ(view.ByteSelection().StartByte, 6);
+  EXPECT_FALSE(view.Search("KEY", 0));
+}
+
+// Past the column limit a hit cannot be shown whole; the next search still goes on after it
+// instead of finding it again.
+TEST(EditorSearch, HitsPastTheColumnLimitAreLeftBehind) {
+  EditorFixture f;
+  TEditor& view = f.view();
+  std::string row(3000, '.');
+  row.replace(1500, 3, "KEY");
+  row.replace(2500, 3, "KEY");
+  view.Lines().SetTextStr(row + "\r\nKEY\r\n");
+  ASSERT_TRUE(view.Search("KEY", textstore::soForward));
+  EXPECT_EQ(view.Row(), 0);
+  ASSERT_TRUE(view.Search("KEY", textstore::soForward));
+  EXPECT_EQ(view.Row(), 0);
+  ASSERT_TRUE(view.Search("KEY", textstore::soForward));
+  EXPECT_EQ(view.Row(), 1);
+  EXPECT_EQ(view.SelText(), "KEY");
+  EXPECT_FALSE(view.Search("KEY", textstore::soForward));
+  ASSERT_TRUE(view.Search("KEY", 0));  // and back: the two in the long row, then nothing
+  EXPECT_EQ(view.Row(), 0);
+  ASSERT_TRUE(view.Search("KEY", 0));
+  EXPECT_EQ(view.Row(), 0);
+  EXPECT_FALSE(view.Search("KEY", 0));
+}
+
 TEST_F(SearchTest, HitStylesDecideWhetherTheHitIsASelection) {
   testing::FakeWindow& window = f.window;
   window.SetFocus();
