@@ -17,6 +17,7 @@
 #include "platform/qt/application.h"
 #include "platform/qt/cursors.h"
 #include "platform/qt/editor_window_widget.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/panel.h"
 #include "platform/qt/text.h"
 
@@ -58,7 +59,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWid
                                  std::pair{actViewToolbar, &TfrmMain::actViewToolbarExecute},
                                  std::pair{actViewHeadbar, &TfrmMain::actViewHeadbarExecute},
                                  std::pair{actViewStabar, &TfrmMain::actViewStabarExecute},
-                                 std::pair{actViewCorvid, &TfrmMain::actViewCorvidExecute}}) {
+                                 std::pair{actViewCorvid, &TfrmMain::actViewCorvidExecute},
+                                 std::pair{actHelpTopic, &TfrmMain::actHelpTopicExecute}}) {
     connect(action, &QAction::triggered, this,
             [this, handler] { platform::qt::Guard([&] { (this->*handler)(); }); });
   }
@@ -196,6 +198,12 @@ void TfrmMain::actEditCopyExecute() {
 
 void TfrmMain::actEditSelectExecute() {
   if (focusWidget() == txtMainWindow) txtMain->SelectAll();
+}
+
+// Without the help file the command does nothing.
+void TfrmMain::actHelpTopicExecute() {
+  const std::string& helpFile = platform::qt::Application::HelpFile();
+  if (platform::FileExists(helpFile)) platform::qt::ShowHelpTopics(helpFile, this);
 }
 
 void TfrmMain::PlaceStamp() {

@@ -86,6 +86,7 @@ class TfrmMain : public QMainWindow {
   void actFileCloseExecute();
   void actEditCopyExecute();
   void actEditSelectExecute();
+  void actHelpTopicExecute();
   // Line decoration and status bar (frm_main_status.cpp).
   void LoadDecorationLists();
   void txtMainDrawLine(platform::TObject* Sender, const platform::ByteString& LineStr, int X, int Y,

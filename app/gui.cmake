@@ -14,3 +14,11 @@ target_link_libraries(quillet_app PUBLIC quillet_model quillet_view_setup quille
 
 add_executable(quillet main.cpp)
 target_link_libraries(quillet PRIVATE quillet_app quillet_version_block)
+
+# The help file beside the program, named after it: the help command looks for it there.
+set(QUILLET_HELP_FILE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/quillet.hlp)
+add_custom_command(OUTPUT ${QUILLET_HELP_FILE}
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/quillet.hlp ${QUILLET_HELP_FILE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/quillet.hlp)
+add_custom_target(quillet_help DEPENDS ${QUILLET_HELP_FILE})
+add_dependencies(quillet quillet_help)

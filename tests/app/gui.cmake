@@ -4,3 +4,7 @@ quillet_test(main_window_tests QT SOURCES frm_main_test.cpp frm_main_settings_te
 quillet_test(main_window_alloc_tests QT SOURCES frm_main_alloc_test.cpp LIBS quillet_app)
 # The line decoration and the status bar, with settings and keyword files of their own.
 quillet_test(main_window_status_tests QT SOURCES frm_main_status_test.cpp LIBS quillet_app)
+# The help command and the help file that comes with the program.
+quillet_test(main_window_help_tests QT SOURCES frm_main_help_test.cpp LIBS quillet_app)
+target_compile_definitions(main_window_help_tests PRIVATE
+  QUILLET_HELP_SOURCE="${CMAKE_SOURCE_DIR}/resources/quillet.hlp")

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/fuzz/fuzz_help.h"
 #include "tests/fuzz/fuzz_ini.h"
 #include "tests/fuzz/fuzz_mailto.h"
 #include "tests/fuzz/fuzz_message.h"
@@ -68,6 +69,10 @@ TEST(FuzzRegressions, RegistryInputsOpenByTheirNames) {
 
 TEST(FuzzRegressions, VersionInputsLookUpCleanly) {
   Replay("version", quillet::fuzz::VersionBytes);
+}
+
+TEST(FuzzRegressions, HelpInputsReadAlikeWrittenBack) {
+  Replay("help", quillet::fuzz::HelpBytes);
 }
 
 }  // namespace
