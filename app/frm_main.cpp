@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include "app/frm_ver.h"
 #include "app/resources.h"
 #include "app/settings_location.h"
 #include "app/startup.h"
@@ -60,7 +61,8 @@ TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWid
                                  std::pair{actViewHeadbar, &TfrmMain::actViewHeadbarExecute},
                                  std::pair{actViewStabar, &TfrmMain::actViewStabarExecute},
                                  std::pair{actViewCorvid, &TfrmMain::actViewCorvidExecute},
-                                 std::pair{actHelpTopic, &TfrmMain::actHelpTopicExecute}}) {
+                                 std::pair{actHelpTopic, &TfrmMain::actHelpTopicExecute},
+                                 std::pair{actHelpVer, &TfrmMain::actHelpVerExecute}}) {
     connect(action, &QAction::triggered, this,
             [this, handler] { platform::qt::Guard([&] { (this->*handler)(); }); });
   }
@@ -205,6 +207,8 @@ void TfrmMain::actHelpTopicExecute() {
   const std::string& helpFile = platform::qt::Application::HelpFile();
   if (platform::FileExists(helpFile)) platform::qt::ShowHelpTopics(helpFile, this);
 }
+
+void TfrmMain::actHelpVerExecute() { ShowAboutBox(this); }
 
 void TfrmMain::PlaceStamp() {
   // Anchored to the bar's top right corner, as designed.

@@ -87,6 +87,7 @@ class TfrmMain : public QMainWindow {
   void actEditCopyExecute();
   void actEditSelectExecute();
   void actHelpTopicExecute();
+  void actHelpVerExecute();
   // Line decoration and status bar (frm_main_status.cpp).
   void LoadDecorationLists();
   void txtMainDrawLine(platform::TObject* Sender, const platform::ByteString& LineStr, int X, int Y,

@@ -7,6 +7,7 @@ add_library(quillet_app STATIC
   frm_main_design.cpp
   frm_main_settings.cpp
   frm_main_status.cpp
+  frm_ver.cpp
   resources.cpp
   ${CMAKE_SOURCE_DIR}/resources/quillet.qrc
 )

@@ -38,6 +38,8 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
+QPixmap Banner() { return QPixmap(Path("banner.xpm")); }
+
 QImage ToolbarStrip() { return QImage(Path("toolbar.xpm")); }
 
 }  // namespace quillet::resources

@@ -18,6 +18,9 @@ QCursor PointCursor();
 
 QIcon ApplicationIcon();
 
+// "BANNER": the maker's banner, 88 x 31 pixels.
+QPixmap Banner();
+
 // "BITMAP_TB": nine 16 x 16 tool bar images side by side, magenta transparent.
 QImage ToolbarStrip();
 

@@ -8,3 +8,5 @@ quillet_test(main_window_status_tests QT SOURCES frm_main_status_test.cpp LIBS q
 quillet_test(main_window_help_tests QT SOURCES frm_main_help_test.cpp LIBS quillet_app)
 target_compile_definitions(main_window_help_tests PRIVATE
   QUILLET_HELP_SOURCE="${CMAKE_SOURCE_DIR}/resources/quillet.hlp")
+# The about box, with executables of its own.
+quillet_test(about_box_tests QT SOURCES frm_ver_test.cpp LIBS quillet_app)
