@@ -25,9 +25,6 @@
 namespace quillet {
 namespace {
 
-// The application cursor number of the hand shown over links.
-constexpr platform::TCursor kPointCursor = 9;
-
 // Gap between a label of the header bar and the one to its right.
 constexpr int kLabelGap = 20;
 
@@ -45,10 +42,14 @@ TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWid
       editor::TSelectionChangeEvent(&viewEvents_, &ViewEvents::SelectionChange);
   txtMain->OnDrawLine = editor::TDrawLineEvent(&viewEvents_, &ViewEvents::DrawLine);
   txtMain->OnCaretMoved = platform::TNotifyEvent(&viewEvents_, &ViewEvents::CaretMoved);
-  // The keyboard settings' defaults for the two edit commands.
-  actEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  actEditSelect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-  for (auto [action, handler] : {std::pair{actEditCopy, &TfrmMain::actEditCopyExecute},
+  txtMain->OnDblClick = platform::TNotifyEvent(&viewEvents_, &ViewEvents::DblClick);
+  txtMain->OnMouseMove = editor::TEditor::TMouseMoveHandler(&viewEvents_, &ViewEvents::MouseMove);
+  txtMain->OnKeyDown = editor::TEditor::TKeyHandler(&viewEvents_, &ViewEvents::KeyDown);
+  for (auto [action, handler] : {std::pair{actFileRes, &TfrmMain::actFileResExecute},
+                                 std::pair{actFileReNew, &TfrmMain::actFileReNewExecute},
+                                 std::pair{actFileNew, &TfrmMain::actFileNewExecute},
+                                 std::pair{actViewOption, &TfrmMain::actViewOptionExecute},
+                                 std::pair{actEditCopy, &TfrmMain::actEditCopyExecute},
                                  std::pair{actEditSelect, &TfrmMain::actEditSelectExecute},
                                  std::pair{actViewMsg, &TfrmMain::actViewMsgExecute},
                                  std::pair{actViewHead, &TfrmMain::actViewHeadExecute},
@@ -103,7 +104,8 @@ void TfrmMain::FormCreate() {
   platform::qt::Guard([this] { ApplyBarSettings(); });
   platform::qt::Guard([this] { ApplyWindowSettings(); });
   platform::qt::Guard([this] { LoadToolbarImages(); });
-  // 9. The keyboard shortcuts come with the key settings.
+  // 9. The commands' keyboard shortcuts.
+  platform::qt::Guard([this] { LoadShortCuts(); });
 
   // 10. The message: body mode, the whole text replaced, the caption from its subject. A
   // failure is reported here so that the remaining steps still complete the window.

@@ -115,6 +115,18 @@ class TfrmMain : public QMainWindow {
   void actViewHeadbarExecute();
   void actViewStabarExecute();
   void actViewCorvidExecute();
+  // Commands that reach outside the window, shortcuts and Esc (frm_main_commands.cpp).
+  void actFileResExecute();
+  void actFileReNewExecute();
+  void actFileNewExecute();
+  void actViewOptionExecute();
+  void txtMainDblClick(platform::TObject* Sender);
+  void txtMainMouseMove(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y);
+  void txtMainKeyDown(platform::TObject* Sender, int& Key, platform::TShiftState Shift);
+  void LoadShortCuts();
+
+  // The application cursor number of the hand shown over links.
+  static constexpr platform::TCursor kPointCursor = 9;
 
   std::vector<std::string> args_;
 
@@ -130,6 +142,13 @@ class TfrmMain : public QMainWindow {
       form_.txtMainDrawLine(Sender, LineStr, X, Y, Index, ARect, Selected);
     }
     void CaretMoved(platform::TObject* Sender) { form_.txtMainCaretMoved(Sender); }
+    void DblClick(platform::TObject* Sender) { form_.txtMainDblClick(Sender); }
+    void MouseMove(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y) {
+      form_.txtMainMouseMove(Sender, Shift, X, Y);
+    }
+    void KeyDown(platform::TObject* Sender, int& Key, platform::TShiftState Shift) {
+      form_.txtMainKeyDown(Sender, Key, Shift);
+    }
 
    private:
     TfrmMain& form_;

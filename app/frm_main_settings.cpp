@@ -11,16 +11,20 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <exception>
 
 #include "app/frm_main.h"
+#include "app/host_view_import.h"
 #include "app/resources.h"
 #include "app/settings_location.h"
 #include "app/view_settings.h"
 #include "app/window_settings.h"
+#include "platform/errors.h"
 #include "platform/qt/application.h"
 #include "platform/qt/editor_window_widget.h"
 #include "platform/qt/panel.h"
 #include "platform/qt/statusbar.h"
+#include "platform/registry.h"
 
 namespace quillet {
 namespace {
@@ -84,12 +88,22 @@ void TfrmMain::ApplyWrapModeSetting() {
 void TfrmMain::ReadTextViewSettings() {
   const platform::TIniFile settings = Settings();
   ApplyTextViewSettings(settings, *txtMain);
+  actViewCorvid->setChecked(settings.ReadBool("Option", "CV2Setting", true));
+  // The host client's font and colours go on top; a value of the wrong type is reported once
+  // the window shows what was applied.
+  std::exception_ptr failure;
+  if (actViewCorvid->isChecked()) {
+    try {
+      ImportHostViewSettings(platform::TRegistry::CurrentUser(), *txtMain);
+    } catch (const platform::ERegistryException&) {
+      failure = std::current_exception();
+    }
+  }
   const platform::TRgb back = txtMainWindow->ResolveColor(txtMain->Color());
   pnlBase->SetColor(QColor(back.R, back.G, back.B));
-  actViewCorvid->setChecked(settings.ReadBool("Option", "CV2Setting", true));
-  // The host client's font and colours, when the switch is on, go on top of these here.
   // A new font or margin changes the columns that fit the window.
   if (wrapMode_ == 2) FitWrapWidth();
+  if (failure) std::rethrow_exception(failure);
 }
 
 // Start-up step 8: bars, window geometry, tool bar images.

@@ -4,6 +4,7 @@ set(CMAKE_AUTORCC ON)
 add_library(quillet_app STATIC
   first_frame.cpp
   frm_main.cpp
+  frm_main_commands.cpp
   frm_main_design.cpp
   frm_main_settings.cpp
   frm_main_status.cpp

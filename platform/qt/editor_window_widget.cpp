@@ -26,6 +26,7 @@
 #include "platform/qt/text.h"
 #include "platform/qt/canvas.h"
 #include "platform/qt/cursors.h"
+#include "platform/qt/keys.h"
 
 namespace platform::qt {
 namespace {
@@ -141,49 +142,6 @@ void ShiftPixels(QImage& image, const TRect& from, int dx, int dy) {
     for (int y = from.Bottom - 1; y >= from.Top; --y) move(y);
   } else {
     for (int y = from.Top; y < from.Bottom; ++y) move(y);
-  }
-}
-
-// The platform's virtual key of a Qt key; 0 for keys the view has no number for.
-int VirtualKey(int key) {
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
-    return key;  // Qt numbers them as their ASCII upper-case codes too
-  }
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Semicolon: return VK_OEM_1;
-    case Qt::Key_Equal: return VK_OEM_PLUS;
-    case Qt::Key_Comma: return VK_OEM_COMMA;
-    case Qt::Key_Minus: return VK_OEM_MINUS;
-    case Qt::Key_Period: return VK_OEM_PERIOD;
-    case Qt::Key_Slash: return VK_OEM_2;
-    case Qt::Key_QuoteLeft: return VK_OEM_3;
-    case Qt::Key_BracketLeft: return VK_OEM_4;
-    case Qt::Key_Backslash: return VK_OEM_5;
-    case Qt::Key_BracketRight: return VK_OEM_6;
-    case Qt::Key_Apostrophe: return VK_OEM_7;
-    default: return 0;
   }
 }
 
