@@ -155,11 +155,8 @@ TEST_F(MainWindowCommands, ShortcutsComeFromTheSettingsFileAndTakeMenuMnemonics)
   // The first key to claim Ctrl+N keeps it.
   EXPECT_EQ(Action(*w, "actFileReNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
   EXPECT_TRUE(Action(*w, "actFileNew")->shortcut().isEmpty());
-  // Defaults where the file says nothing.
+  // A default where the file says nothing.
   EXPECT_EQ(Action(*w, "actFileClose")->shortcut(), QKeySequence(Qt::Key_Escape));
-  EXPECT_EQ(Action(*w, "actEditCopy")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-  EXPECT_EQ(Action(*w, "actHelpTopic")->shortcut(), QKeySequence(Qt::Key_F1));
-  EXPECT_TRUE(Action(*w, "actViewSrc")->shortcut().isEmpty());
   // Alt+V belongs to the header view now, not to the view menu.
   QStringList titles;
   for (QAction* menu : w->menuBar()->actions()) titles << menu->text();
@@ -213,11 +210,8 @@ TEST_F(MainWindowCommands, HostColoursApplyWhileTheSwitchIsOnAndAWrongTypeIsRepo
   Action(*w, "actViewCorvid")->trigger();  // on again, from the new registry
   auto& colors = view.View().Colors();
   EXPECT_EQ(view.Color(), 0x302010);
-  EXPECT_EQ(view.Font().Color(), 0x605040);
   EXPECT_EQ(colors.Url().Color(), 0x0000ff);
-  EXPECT_EQ(colors.Url().BkColor(), 0x302010);
   EXPECT_TRUE(colors.Url().Style().Empty());
-  EXPECT_EQ(colors.Select().Color(), 0x302010);
   EXPECT_EQ(colors.Select().BkColor(), 0x605040);
 
   // Off: the settings file's look comes back.
