@@ -74,14 +74,18 @@ void HelpBytes(const std::uint8_t* data, std::size_t size) {
   const std::vector<HelpTopic> topics = platform::ParseHelpText(bytes);
   for (const HelpTopic& topic : topics) CheckTopic(topic);
 
+  // The lines as the reader sees them: a byte order mark at the start is no part of the first
+  // (and one is put in front of them again below, so that a second one stays in the line).
+  std::string_view text = bytes;
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::vector<std::string_view> lines;
-  platform::ForEachLine(bytes, [&](std::string_view line) { lines.push_back(line); });
+  platform::ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
   size_t titles = 0;
   for (std::string_view line : lines) titles += line.starts_with('#') ? 1 : 0;
   if (topics.size() != titles) Fail("not one topic a title line");
 
   for (const char* lineEnd : {"\r\n", "\r", "\n"}) {
-    std::string rejoined;
+    std::string rejoined = "\xEF\xBB\xBF";
     for (std::string_view line : lines) rejoined.append(line).append(lineEnd);
     if (platform::ParseHelpText(rejoined) != topics) Fail("line ends change the topics");
   }
