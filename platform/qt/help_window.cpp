@@ -77,6 +77,7 @@ HelpTopicsWindow::HelpTopicsWindow(std::string helpFile, std::vector<HelpTopic> 
   splitter->addWidget(finder);
   splitter->addWidget(txtTopic);
   splitter->setStretchFactor(1, 1);
+  splitter->setSizes({270, 430});
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
   layout->addWidget(splitter);
@@ -86,7 +87,7 @@ HelpTopicsWindow::HelpTopicsWindow(std::string helpFile, std::vector<HelpTopic> 
   connect(lstTopics, &QListWidget::currentRowChanged, this,
           [this](int row) { Guard([&] { ShowTopic(row); }); });
   lstTopics->setCurrentRow(0);
-  resize(640, 420);
+  resize(700, 440);
   if (parent != nullptr) move(parent->frameGeometry().center() - rect().center());
   edtKeyword->setFocus();
 }
