@@ -3,7 +3,8 @@
 // Editor\Margin, Editor\Marks, Editor\View and Editor\WrapOption of the settings file, read
 // in that order into the view's option objects, each key with its default when the file does
 // not give a readable value. Every option object hears of all its changes at once, so a large
-// text is scanned again once and laid out again at most once, not once per key.
+// text is scanned again once, not once per key, and (with word wrap on) laid out again once for
+// the wrap options and once more when the tab width changes too.
 
 #include "editor/editor.h"
 #include "platform/font_style.h"

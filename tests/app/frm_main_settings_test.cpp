@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QAction>
@@ -162,9 +163,10 @@ TEST_F(MainWindowSettingsTest, WrappingAtTheWindowWidthFollowsTheWindow) {
   auto w = Open();
   ShowFramed(*w);
   editor::TEditor& view = w->TextView();
-  auto expected = [&] {
-    return (view.ClientRect().Width() - view.Margin().Left()) /
-           (view.ColWidth() + view.Margin().Character());
+  auto expected = [&] {  // within the wrap width's limits
+    return std::clamp((view.ClientRect().Width() - view.Margin().Left()) /
+                          (view.ColWidth() + view.Margin().Character()),
+                      20, 250);
   };
   EXPECT_TRUE(Checked(*w, "actTurnWin"));
   EXPECT_EQ(view.ScrollBars(), editor::ssVertical);
@@ -173,6 +175,12 @@ TEST_F(MainWindowSettingsTest, WrappingAtTheWindowWidthFollowsTheWindow) {
   QCoreApplication::processEvents();
   EXPECT_EQ(view.WrapOption().WrapByte(), expected());
   EXPECT_EQ(SettingsText(), "[Editor]\nWordWrap=2\n[Editor\\Margin]\nCharacter=2\n");
+  // Settings read again with wider columns: the width follows them too.
+  const int before = view.WrapOption().WrapByte();
+  WriteSettings("[Editor]\nWordWrap=2\n[Editor\\Margin]\nCharacter=4\n");
+  Trigger(*w, "actViewCorvid");
+  EXPECT_LT(view.WrapOption().WrapByte(), before);
+  EXPECT_EQ(view.WrapOption().WrapByte(), expected());
 }
 
 TEST_F(MainWindowSettingsTest, CommandsWriteTheirKeysAtEachChange) {

@@ -110,6 +110,12 @@ TEST_F(ViewSettingsTest, KeysSetTheirOptionsWithTheirLimitsAndSpellings) {
   EXPECT_TRUE(view_.WrapOption().FollowRetMark());
 }
 
+TEST_F(ViewSettingsTest, ModesOutsideTheirNamesAreTheFirstMode) {
+  ApplyTextViewSettings(Ini("[Editor\\Caret]\nSelDragMode=7\nStyle=-1\n"), view_);
+  EXPECT_EQ(view_.Caret().SelDragMode(), editor::dmManual);
+  EXPECT_EQ(view_.Caret().Style(), editor::csDefault);
+}
+
 TEST_F(ViewSettingsTest, WrapModeAndWrapByte) {
   for (auto [value, mode] : {std::pair{"0", 0}, {"1", 1}, {"2", 2}, {"5", 2}, {"-1", 2},
                              {"x", 0}, {"", 0}}) {
