@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include "app/file_url.h"
 #include "app/frm_ver.h"
+#include "app/program_files.h"
 #include "app/resources.h"
 #include "app/settings_location.h"
 #include "app/startup.h"
@@ -38,6 +40,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWid
   CreateComponents();
   pndHead->installEventFilter(this);
   txtMainWindow->installEventFilter(this);
+  setAcceptDrops(true);
   txtMain->OnSelectionChange =
       editor::TSelectionChangeEvent(&viewEvents_, &ViewEvents::SelectionChange);
   txtMain->OnDrawLine = editor::TDrawLineEvent(&viewEvents_, &ViewEvents::DrawLine);
@@ -85,9 +88,11 @@ void TfrmMain::FormCreate() {
     pnlBase->SetFrame(platform::qt::BevelCut::None, platform::qt::BevelCut::None, true);
   }
 
-  // 3-4. Help file and options program beside the executable.
+  // 3-4. Help file beside the executable or in the data folder of an installed program, options
+  // program beside the executable.
   std::string exe = platform::ExePath();
-  platform::qt::Application::SetHelpFile(platform::ChangeFileExt(exe, ".hlp"));
+  platform::qt::Application::SetHelpFile(
+      FindProgramFile(exe, platform::ExtractFileName(platform::ChangeFileExt(exe, ".hlp"))));
   optionsProgramPath_ = platform::ExtractFilePath(exe) + "Quillcfg.exe";
   actViewOption->setEnabled(platform::FileExists(optionsProgramPath_));
 
@@ -109,7 +114,7 @@ void TfrmMain::FormCreate() {
 
   // 10. The message: body mode, the whole text replaced, the caption from its subject. A
   // failure is reported here so that the remaining steps still complete the window.
-  messagePath_ = JoinArguments(args_);
+  messagePath_ = MessagePathFromArguments(args_);
   if (!messagePath_.empty()) {
     platform::qt::Guard([this] { Load(ViewMode::Body, true); });
   }
@@ -145,14 +150,17 @@ void TfrmMain::SetCaptionFromSubject(std::string_view subject) {
 // that cannot be read changes nothing but the view mode.
 void TfrmMain::Load(ViewMode mode, bool startUp) {
   viewMode_ = mode;
-  LoadedMessage message = LoadMessage(messagePath_, mode);
+  ShowLoaded(LoadMessage(messagePath_, mode), startUp);
+}
+
+void TfrmMain::ShowLoaded(LoadedMessage message, bool setCaption) {
   headers_ = std::move(message.headers);
-  UpdateHeaderBar(mode);
+  UpdateHeaderBar(message.mode);
   txtMain->Lines().SetSharedText(message.Whole(), message.Text());
   // The new text puts the caret at its start without reporting a move.
   ShowCaretPosition();
-  if (startUp) SetCaptionFromSubject(headers_.Subject);
-  if (mode == ViewMode::Body) UpdateStamp();
+  if (setCaption) SetCaptionFromSubject(headers_.Subject);
+  if (message.mode == ViewMode::Body) UpdateStamp();
 }
 
 void TfrmMain::UpdateHeaderBar(ViewMode mode) {

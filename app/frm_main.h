@@ -16,6 +16,9 @@
 #include "platform/qt/imagelist.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QActionGroup;
 class QLabel;
 class QMenu;
@@ -58,6 +61,10 @@ class TfrmMain : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // One local file dragged onto the window is taken; dropping it opens it (frm_main_drop.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Design (frm_main_design.cpp): the components with their design-time values.
@@ -76,6 +83,11 @@ class TfrmMain : public QMainWindow {
   void ApplyActionImages();
   void SetCaptionFromSubject(std::string_view subject);
   void Load(ViewMode mode, bool startUp);
+  // Shows a message read by LoadMessage; `setCaption` takes the caption from its subject.
+  void ShowLoaded(LoadedMessage message, bool setCaption);
+  // Reads the message at `path` in the current view mode and shows it, caption included; the
+  // window keeps its message when the file cannot be read.
+  void OpenMessage(const std::string& path);
   void UpdateHeaderBar(ViewMode mode);
   void UpdateStamp();
   void ViewModeCommand(QAction* action, ViewMode mode);

@@ -4,6 +4,7 @@
 #include <QStatusTipEvent>
 
 #include "app/frm_main.h"
+#include "app/program_files.h"
 #include "app/status_texts.h"
 #include "platform/ini_file.h"
 #include "platform/input_events.h"
@@ -14,14 +15,14 @@
 
 namespace quillet {
 
-// A keyword file is looked for beside the settings file first, then beside the program. Each
-// is reported on its own and the start-up goes on: a file that cannot be read costs its own
-// entries only.
+// A keyword file is looked for beside the settings file first, then among the program's own
+// files. Each is reported on its own and the start-up goes on: a file that cannot be read costs
+// its own entries only.
 void TfrmMain::LoadDecorationLists() {
   auto find = [this](const std::string& name) {
     const std::string withSettings = platform::ExtractFilePath(settingsPath_) + name;
     if (platform::FileExists(withSettings)) return withSettings;
-    return platform::ExtractFilePath(platform::ExePath()) + name;
+    return FindProgramFile(platform::ExePath(), name);
   };
   platform::qt::Guard([&] { decorations_.LoadQuoteMarkers(find("Quote.kwd")); });
   platform::qt::Guard([&] { decorations_.LoadHeaderNames(find("Header.kwd")); });

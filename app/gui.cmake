@@ -6,6 +6,7 @@ add_library(quillet_app STATIC
   frm_main.cpp
   frm_main_commands.cpp
   frm_main_design.cpp
+  frm_main_drop.cpp
   frm_main_settings.cpp
   frm_main_status.cpp
   frm_ver.cpp

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_url.h"
 #include "app/first_frame.h"
 #include "app/frm_main.h"
 #include "app/message.h"
@@ -46,7 +47,9 @@ int main(int argc, char** argv) {
   // The arguments are taken before Qt sees any: every one of them is part of the path.
   std::vector<std::string> args(argv, argv + argc);
   // The message is read while Qt and the window start.
-  if (const std::string path = quillet::JoinArguments(args); !path.empty()) quillet::PrefetchMessage(path);
+  if (const std::string path = quillet::MessagePathFromArguments(args); !path.empty()) {
+    quillet::PrefetchMessage(path);
+  }
   // The windows are laid out in pixels and are not rescaled for other screen densities.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   int qtArgc = 1;

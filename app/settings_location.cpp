@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/program_files.h"
 #include "platform/paths.h"
 
 namespace quillet {
@@ -51,7 +52,7 @@ std::string SettingsFilePath() {
 std::string FindBesideSettings(std::string_view name) {
   const std::string inSettings = SettingsFolder() + std::string(name);
   if (platform::FileExists(inSettings)) return inSettings;
-  return platform::ExtractFilePath(platform::ExePath()) + std::string(name);
+  return FindProgramFile(platform::ExePath(), name);
 }
 
 void PrepareSettingsFolder(const std::string& settingsFile) {

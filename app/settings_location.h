@@ -6,8 +6,8 @@
 // user's configuration folder: $XDG_CONFIG_HOME/quillet, or $HOME/.config/quillet when
 // XDG_CONFIG_HOME is unset or not an absolute path. A folder without any write bit counts as
 // not writable even for root, as the settings writer treats a file without one. The keyword
-// files and the tool bar's image file are looked for in the settings folder first, then beside
-// the executable.
+// files and the tool bar's image file are looked for in the settings folder first, then among
+// the program's own files (app/program_files.h).
 
 #include <string>
 #include <string_view>
@@ -26,8 +26,8 @@ std::string SettingsFolder();
 // The settings file of this program.
 std::string SettingsFilePath();
 
-// `name` in the settings folder when a file of that name is there, otherwise `name` beside
-// the executable (whether it exists or not).
+// `name` in the settings folder when a file of that name is there, otherwise as
+// FindProgramFile finds it.
 std::string FindBesideSettings(std::string_view name);
 
 // Makes the folder that holds `settingsFile` when it is missing (only this user may use it),
