@@ -38,6 +38,7 @@ TfrmMain::TfrmMain(std::vector<std::string> args, QWidget* parent)
 TfrmMain::TfrmMain(std::vector<std::string> args, std::string settingsFile, QWidget* parent)
     : QMainWindow(parent), args_(std::move(args)), settingsPath_(std::move(settingsFile)) {
   CreateComponents();
+  CreateFindBar();
   pndHead->installEventFilter(this);
   txtMainWindow->installEventFilter(this);
   setAcceptDrops(true);
@@ -111,6 +112,8 @@ void TfrmMain::FormCreate() {
   platform::qt::Guard([this] { LoadToolbarImages(); });
   // 9. The commands' keyboard shortcuts.
   platform::qt::Guard([this] { LoadShortCuts(); });
+  // The find bar's and the zoom's keys that those left free.
+  AssignOwnShortCuts();
 
   // 10. The message: body mode, the whole text replaced, the caption from its subject. A
   // failure is reported here so that the remaining steps still complete the window.

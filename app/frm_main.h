@@ -4,12 +4,14 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/decoration.h"
 #include "app/message.h"
+#include "app/view_find.h"
 #include "editor/editor.h"
 #include "platform/ini_file.h"
 #include "platform/qt/clipboard.h"
@@ -23,10 +25,12 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QTimer;
 class QToolButton;
 
 namespace platform::qt {
 class EditorWindowWidget;
+class FindBar;
 class Panel;
 class StatusBar;
 }  // namespace platform::qt
@@ -55,6 +59,12 @@ class TfrmMain : public QMainWindow {
   // 0 no wrapping, 1 at a byte column, 2 at the window width.
   int WrapMode() const { return wrapMode_; }
   const std::string& SettingsPath() const { return settingsPath_; }
+  // The find bar and the count of its hits.
+  platform::qt::FindBar* FindBar() const { return pnlFind; }
+  const HitCounter& FindHits() const { return *findHits_; }
+  // The view's font size in points, and the size of the settings that Ctrl+0 restores.
+  int ZoomPoints() const;
+  int ConfiguredPoints() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -136,6 +146,26 @@ class TfrmMain : public QMainWindow {
   void txtMainMouseMove(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y);
   void txtMainKeyDown(platform::TObject* Sender, int& Key, platform::TShiftState Shift);
   void LoadShortCuts();
+  // Find bar and zoom (frm_main_find.cpp, frm_main_zoom.cpp).
+  void CreateFindBar();
+  // The find and zoom keys that no command of the settings file took.
+  void AssignOwnShortCuts();
+  void actEditFindExecute();
+  void FindStepCommand(bool forward);
+  void FindPatternEdited();
+  void FindBarClosed();
+  void StartFindCount();
+  void CountHitsSlice();
+  void ShowFindOutcome(FindOutcome outcome, bool forward);
+  void ShowFindCount();
+  // The pattern in CP932; false when the text holds a character CP932 lacks.
+  bool FindPattern(std::string& pattern) const;
+  FindOptions FindBarOptions() const;
+  void ZoomBy(int steps);
+  void actViewZoomResetExecute();
+  // The settings' font is in force again: no zoom to undo.
+  void ForgetZoom();
+  void txtMainMouseWheel(platform::TShiftState Shift, int WheelDelta, bool& Handled);
 
   // The application cursor number of the hand shown over links.
   static constexpr platform::TCursor kPointCursor = 9;
@@ -160,6 +190,10 @@ class TfrmMain : public QMainWindow {
     }
     void KeyDown(platform::TObject* Sender, int& Key, platform::TShiftState Shift) {
       form_.txtMainKeyDown(Sender, Key, Shift);
+    }
+    void MouseWheel(platform::TObject*, platform::TShiftState Shift, int WheelDelta,
+                    platform::TPoint, bool& Handled) {
+      form_.txtMainMouseWheel(Shift, WheelDelta, Handled);
     }
 
    private:
@@ -229,6 +263,22 @@ class TfrmMain : public QMainWindow {
   QAction* actTurnWin = nullptr;
   QAction* actHelpTopic = nullptr;
   QAction* actHelpVer = nullptr;
+  QAction* actEditFind = nullptr;
+  QAction* actEditFindNext = nullptr;
+  QAction* actEditFindPrev = nullptr;
+  QAction* actViewZoomIn = nullptr;
+  QAction* actViewZoomOut = nullptr;
+  QAction* actViewZoomReset = nullptr;
+
+  // Find bar: its hits counted a slice at a time by a timer, so that a long text never holds
+  // up the window. The counter watches the view's rows: declared after the view, it goes first.
+  platform::qt::FindBar* pnlFind = nullptr;
+  std::unique_ptr<HitCounter> findHits_;
+  QTimer* findCountTimer_ = nullptr;
+  // Zoom: the font height of the settings while the view shows another size, never written;
+  // parts of a wheel notch held for the next event.
+  std::optional<int> configuredFontHeight_;
+  int zoomWheelRest_ = 0;
 
   platform::qt::ImageList imgMain{16, 16};
   platform::qt::ImageList imgKitteList{24, 26};

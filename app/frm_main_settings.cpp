@@ -88,6 +88,7 @@ void TfrmMain::ApplyWrapModeSetting() {
 void TfrmMain::ReadTextViewSettings() {
   const platform::TIniFile settings = Settings();
   ApplyTextViewSettings(settings, *txtMain);
+  ForgetZoom();
   actViewCorvid->setChecked(settings.ReadBool("Option", "CV2Setting", true));
   // The host client's font and colours go on top; a value of the wrong type is reported once
   // the window shows what was applied.

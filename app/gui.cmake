@@ -7,8 +7,10 @@ add_library(quillet_app STATIC
   frm_main_commands.cpp
   frm_main_design.cpp
   frm_main_drop.cpp
+  frm_main_find.cpp
   frm_main_settings.cpp
   frm_main_status.cpp
+  frm_main_zoom.cpp
   frm_ver.cpp
   resources.cpp
   ${CMAKE_SOURCE_DIR}/resources/quillet.qrc

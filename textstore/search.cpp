@@ -271,11 +271,29 @@ bool SearchText(std::string_view text, TSearchPosition& position, std::string_vi
   return detail::SearchCharacters(text, position, pattern, options, wordDelimiters);
 }
 
+std::size_t CountMatches(std::string_view text, std::string_view pattern, TSearchOptions options,
+                         const ByteSet& wordDelimiters, std::size_t limit) {
+  if (text.empty() || pattern.empty()) return 0;
+  options |= soForward;
+  if (std::optional<std::size_t> count =
+          detail::CountBytes(text, pattern, options, wordDelimiters, limit)) {
+    return *count;
+  }
+  return detail::CountCharacters(text, pattern, options, wordDelimiters, limit);
+}
+
 namespace detail {
 
 bool SearchCharacters(std::string_view text, TSearchPosition& position, std::string_view pattern,
                       TSearchOptions options, const ByteSet& wordDelimiters) {
   return Search(text, pattern, options, wordDelimiters).Find(position);
+}
+
+std::size_t CountCharacters(std::string_view text, std::string_view pattern,
+                            TSearchOptions options, const ByteSet& wordDelimiters,
+                            std::size_t limit) {
+  const Search search(text, pattern, options, wordDelimiters);
+  return CountFound(search, limit);
 }
 
 }  // namespace detail

@@ -33,4 +33,10 @@ struct TSearchPosition {
 bool SearchText(std::string_view text, TSearchPosition& position, std::string_view pattern,
                 TSearchOptions options, const ByteSet& wordDelimiters);
 
+// The matches that forward searches from the text's start step through, each search starting
+// just after the last match: how many of them begin before `limit` (all by default). Counts as
+// SearchText finds, with one preparation of the text and the pattern for all of them.
+std::size_t CountMatches(std::string_view text, std::string_view pattern, TSearchOptions options,
+                         const ByteSet& wordDelimiters, std::size_t limit = SIZE_MAX);
+
 }  // namespace textstore

@@ -253,17 +253,34 @@ bool ByteSearch::IsWordStart(std::ptrdiff_t at) {
   return at == 0 || (delimiters_[At(at - 1)] && starts_.Starts(Index(at - 1)));
 }
 
-}  // namespace
-
-std::optional<bool> SearchBytes(std::string_view text, TSearchPosition& position,
-                                std::string_view pattern, TSearchOptions options,
-                                const ByteSet& wordDelimiters) {
+// The byte search for these options and this pattern, or nothing where it cannot decide.
+std::optional<ByteSearch> MakeByteSearch(std::string_view text, std::string_view pattern,
+                                         TSearchOptions options, const ByteSet& wordDelimiters) {
   if (options & kCharacterOptions) return std::nullopt;
   const bool matchCase = options & soMatchCase;
   const ByteTable& letters = matchCase ? kSameBytes : UpperCaseTable();
   std::optional<Pattern> prepared = Prepare(pattern, letters, matchCase);
   if (!prepared) return std::nullopt;
-  return ByteSearch(text, std::move(*prepared), letters, options, wordDelimiters).Find(position);
+  return std::optional<ByteSearch>(std::in_place, text, std::move(*prepared), letters, options,
+                                   wordDelimiters);
+}
+
+}  // namespace
+
+std::optional<bool> SearchBytes(std::string_view text, TSearchPosition& position,
+                                std::string_view pattern, TSearchOptions options,
+                                const ByteSet& wordDelimiters) {
+  std::optional<ByteSearch> search = MakeByteSearch(text, pattern, options, wordDelimiters);
+  if (!search) return std::nullopt;
+  return search->Find(position);
+}
+
+std::optional<std::size_t> CountBytes(std::string_view text, std::string_view pattern,
+                                      TSearchOptions options, const ByteSet& wordDelimiters,
+                                      std::size_t limit) {
+  std::optional<ByteSearch> search = MakeByteSearch(text, pattern, options, wordDelimiters);
+  if (!search) return std::nullopt;
+  return CountFound(*search, limit);
 }
 
 }  // namespace textstore::detail

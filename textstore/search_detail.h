@@ -3,6 +3,7 @@
 // Both take the arguments as SearchText has checked them: a text and a pattern that are not
 // empty, and a position inside the text.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -21,5 +22,24 @@ bool SearchCharacters(std::string_view text, TSearchPosition& position, std::str
 std::optional<bool> SearchBytes(std::string_view text, TSearchPosition& position,
                                 std::string_view pattern, TSearchOptions options,
                                 const ByteSet& wordDelimiters);
+
+// CountMatches by each of the two ways, with the same conditions; options hold soForward.
+std::size_t CountCharacters(std::string_view text, std::string_view pattern,
+                            TSearchOptions options, const ByteSet& wordDelimiters,
+                            std::size_t limit);
+std::optional<std::size_t> CountBytes(std::string_view text, std::string_view pattern,
+                                      TSearchOptions options, const ByteSet& wordDelimiters,
+                                      std::size_t limit);
+
+// Steps a finder's forward search along the text, each search after the last match.
+template <typename Finder>
+std::size_t CountFound(Finder& finder, std::size_t limit) {
+  std::size_t count = 0;
+  for (TSearchPosition position; finder.Find(position) &&
+                                 static_cast<std::size_t>(position.Start) < limit;) {
+    ++count;
+  }
+  return count;
+}
 
 }  // namespace textstore::detail
