@@ -20,7 +20,7 @@ using platform::TColor;
 // One value of the settings file, or its default when there is no file to read.
 class Reader {
  public:
-  explicit Reader(const platform::TIniFile* ini) : ini_(ini) {}
+  explicit Reader(const platform::TIniReader* ini) : ini_(ini) {}
   void Section(std::string_view name) { section_ = name; }
   int Int(std::string_view key, int def) const {
     return ini_ != nullptr ? ini_->ReadInteger(section_, key, def) : def;
@@ -34,7 +34,7 @@ class Reader {
   }
 
  private:
-  const platform::TIniFile* ini_;
+  const platform::TIniReader* ini_;
   std::string_view section_;
 };
 
@@ -182,16 +182,16 @@ platform::TFontStyles StyleFromSetting(int value) {
   return styles;
 }
 
-void ApplyTextViewSettings(const platform::TIniFile& ini, TEditor& view) { Apply(Reader(&ini), view); }
+void ApplyTextViewSettings(const platform::TIniReader& ini, TEditor& view) { Apply(Reader(&ini), view); }
 
 void ApplyTextViewDefaults(TEditor& view) { Apply(Reader(nullptr), view); }
 
-int ReadWrapMode(const platform::TIniFile& ini) {
+int ReadWrapMode(const platform::TIniReader& ini) {
   const int mode = ini.ReadInteger("Editor", "WordWrap", 0);
   return mode == 0 || mode == 1 ? mode : 2;
 }
 
-int ReadWrapByte(const platform::TIniFile& ini) {
+int ReadWrapByte(const platform::TIniReader& ini) {
   return ini.ReadInteger("Editor\\WrapOption", "WrapByte", 80);
 }
 

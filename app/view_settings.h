@@ -17,14 +17,14 @@ namespace quillet {
 platform::TFontStyles StyleFromSetting(int value);
 
 // Every key read from `ini` (opened anew for each).
-void ApplyTextViewSettings(const platform::TIniFile& ini, editor::TEditor& view);
+void ApplyTextViewSettings(const platform::TIniReader& ini, editor::TEditor& view);
 // Every key at its default, as with no settings file.
 void ApplyTextViewDefaults(editor::TEditor& view);
 
 // [Editor] WordWrap as a wrap mode: 0 none, 1 at a byte column, 2 (any other value) at the
 // window width.
-int ReadWrapMode(const platform::TIniFile& ini);
+int ReadWrapMode(const platform::TIniReader& ini);
 // [Editor\WrapOption] WrapByte, read at each column-wrap command.
-int ReadWrapByte(const platform::TIniFile& ini);
+int ReadWrapByte(const platform::TIniReader& ini);
 
 }  // namespace quillet

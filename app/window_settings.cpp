@@ -15,12 +15,12 @@ constexpr int kMaxImageSize = 256;
 
 }  // namespace
 
-BarSettings ReadBarSettings(const platform::TIniFile& ini) {
+BarSettings ReadBarSettings(const platform::TIniReader& ini) {
   return {ini.ReadBool("Bar", "Toolbar", true), ini.ReadBool("Bar", "HeaderBar", true),
           ini.ReadBool("Bar", "StatusBar", true)};
 }
 
-WindowPlacement ReadWindowPlacement(const platform::TIniFile& ini, WindowSize screen) {
+WindowPlacement ReadWindowPlacement(const platform::TIniReader& ini, WindowSize screen) {
   WindowPlacement placement;
   const int halfWidth = screen.width / 2;
   const int halfHeight = screen.height / 2;
@@ -63,7 +63,7 @@ void SaveWindowGeometry(platform::TIniFile& ini, const WindowGeometry& geometry)
   }
 }
 
-ToolbarImages ReadToolbarImages(const platform::TIniFile& ini) {
+ToolbarImages ReadToolbarImages(const platform::TIniReader& ini) {
   ToolbarImages images;
   const int size = ini.ReadInteger("ToolBar", "Size", images.size);
   if (size >= 1 && size <= kMaxImageSize) images.size = size;

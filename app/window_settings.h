@@ -15,7 +15,7 @@ struct BarSettings {
   bool headerBar = true;
   bool statusBar = true;
 };
-BarSettings ReadBarSettings(const platform::TIniFile& ini);
+BarSettings ReadBarSettings(const platform::TIniReader& ini);
 
 struct WindowSize {
   int width = 0;
@@ -34,7 +34,7 @@ struct WindowPlacement {
   std::optional<WindowPoint> position;
 };
 // [Window] SizOption, then PosOption with their keys. The default sizes are half of `screen`.
-WindowPlacement ReadWindowPlacement(const platform::TIniFile& ini, WindowSize screen);
+WindowPlacement ReadWindowPlacement(const platform::TIniReader& ini, WindowSize screen);
 
 // The window as it closes: its outer frame.
 struct WindowGeometry {
@@ -58,6 +58,6 @@ struct ToolbarImages {
   std::string file;       // otherwise this file; empty when it does not exist
 };
 // Image is looked for beside the settings file, then beside the executable.
-ToolbarImages ReadToolbarImages(const platform::TIniFile& ini);
+ToolbarImages ReadToolbarImages(const platform::TIniReader& ini);
 
 }  // namespace quillet

@@ -13,7 +13,6 @@
 #include "platform/errors.h"
 #include "platform/ini_text.h"
 #include "platform/paths.h"
-#include "platform/strconv.h"
 
 namespace platform {
 namespace {
@@ -86,6 +85,7 @@ class LockedFile {
         access(path_.c_str(), W_OK) != 0) {
       Refuse();
     }
+    RemoveStaleTemporaries();
   }
   // A file this write made and never filled is removed again.
   ~LockedFile() { Forget(); }
@@ -101,7 +101,6 @@ class LockedFile {
   }
 
   void Replace(std::string_view bytes) {
-    RemoveStaleTemporaries();
     std::string temp = path_ + std::string(kTempInfix) + std::string(kTempRandomSize, 'X');
     Descriptor out(mkostemp(temp.data(), O_CLOEXEC));
     if (out.Get() < 0) Refuse();
@@ -184,30 +183,34 @@ class LockedFile {
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view def) const {
+std::optional<std::string> TIniFile::FindString(std::string_view section,
+                                                std::string_view key) const {
   std::string text;
   try {
     text = ReadFileBytes(fileName_);
   } catch (const EFOpenError&) {
   }
-  return std::string(ini::FindValue(text, section, key).value_or(def));
-}
-
-std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
-                                   std::int32_t def) const {
-  return TryStrToInt(ReadString(section, key, {})).value_or(def);
-}
-
-bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
-  return ReadInteger(section, key, def ? 1 : 0) != 0;
+  const std::optional<std::string_view> value = ini::FindValue(text, section, key);
+  if (!value) return std::nullopt;
+  return std::string(*value);
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  const TIniValue one{std::string(section), std::string(key), std::string(value)};
+  WriteStrings(std::span(&one, 1));
+}
+
+void TIniFile::WriteStrings(std::span<const TIniValue> values) {
   LockedFile file(FollowLinks(fileName_), fileName_);
-  const std::optional<std::string> updated = ini::SetValue(file.Read(), section, key, value);
-  if (!updated) throw EIniFileException(fileName_);
-  file.Replace(*updated);
+  const std::string old = file.Read();
+  std::string text = old;
+  for (const TIniValue& each : values) {
+    std::optional<std::string> updated = ini::SetValue(text, each.Section, each.Key, each.Value);
+    if (!updated) throw EIniFileException(fileName_);
+    text = std::move(*updated);
+  }
+  // An unchanged file that this write made (empty) is removed again by the lock's end.
+  if (text != old) file.Replace(text);
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {

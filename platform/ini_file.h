@@ -22,28 +22,37 @@
 // temporary file and leaves the old file as it was.
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "platform/ini_reader.h"
+
 namespace platform {
 
-class TIniFile {
+// One value to store: section, key and value as ini::SetValue takes them.
+struct TIniValue {
+  std::string Section;
+  std::string Key;
+  std::string Value;
+};
+
+class TIniFile : public TIniReader {
  public:
   // `fileName` is the operating system's bytes.
   explicit TIniFile(std::string fileName);
 
   const std::string& FileName() const { return fileName_; }
 
-  // The value, or `def` when the key is missing.
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view def) const;
-  // Decimal fitting a signed 32-bit integer, or hexadecimal after "0x", "0X" or "$" taking all
-  // 32 bits (0x80000005 reads as -2147483643); `def` for anything else.
-  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
-  // An integer; any value but 0 is true.
-  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  std::optional<std::string> FindString(std::string_view section,
+                                        std::string_view key) const override;
 
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // All `values` in one write, in their order: the file changes from the old version to one
+  // holding them all, or not at all (refused as a single write is, when any one of them
+  // cannot be stored). A file that already holds exactly these values is left untouched.
+  void WriteStrings(std::span<const TIniValue> values);
   // Written in decimal.
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   // Written as "1" or "0".

@@ -120,6 +120,32 @@ TEST(IniFile, RefusedWritesChangeNothing) {
 
 // Root reads and writes whatever the permission bits say (the CI runs as root), so these
 // refusals can only be seen by other users.
+// Several values as one version of the file; a batch that stores nothing new is no write.
+TEST(IniFile, BatchesWriteEveryValueAtOnceOrNothing) {
+  testsupport::ScratchDir dir;
+  const std::string before = "; mine\n[S]\nk = 1 ; kept\n\n[T]\nx=\"a\"\n";
+  TIniFile ini(dir.Write("q.ini", before));
+  const std::vector<TIniValue> refused = {{"S", "k", "2"}, {"S", "a=b", "3"}};
+  EXPECT_THROW(ini.WriteStrings(refused), EIniFileException);
+  EXPECT_EQ(ReadFileBytes(ini.FileName()), before);
+
+  struct stat old {};
+  stat(ini.FileName().c_str(), &old);
+  const std::vector<TIniValue> same = {{"s", "K", "1 ; kept"}};
+  ini.WriteStrings(same);
+  struct stat now {};
+  stat(ini.FileName().c_str(), &now);
+  EXPECT_EQ(now.st_ino, old.st_ino);
+
+  const std::vector<TIniValue> batch = {{"S", "k", "2"}, {"T", "y", "b"}, {"U", "z", ""}};
+  ini.WriteStrings(batch);
+  EXPECT_EQ(ReadFileBytes(ini.FileName()),
+            "; mine\n[S]\nk = 2\n\n[T]\nx=\"a\"\ny=b\n[U]\nz=\n");
+  TIniFile missing(dir.Path() + "/new.ini");
+  missing.WriteStrings({});
+  EXPECT_EQ(Entries(dir), std::vector<std::string>{"q.ini"});
+}
+
 TEST(IniFile, UnreadableFilesAndReadOnlyFoldersAreRefused) {
   if (geteuid() == 0) GTEST_SKIP() << "root bypasses file permissions";
   testsupport::ScratchDir dir;
