@@ -75,7 +75,7 @@ TEST_F(MainWindowHelp, TheHelpFileExplainsEveryCommandAndFile) {
     caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\.\\.\\.$")));
     EXPECT_TRUE(help.contains(caption)) << action->objectName().toStdString();
   }
-  EXPECT_EQ(commands, 19);
+  EXPECT_EQ(commands, 25);
   for (const char* word :
        {"quillet.ini", "Quote.kwd", "Header.kwd", "Quillcfg.exe", "[Editor]", "[Editor\\Caret]",
         "[Editor\\Colors]", "[Editor\\Font]", "[Editor\\Margin]", "[Editor\\Marks]",

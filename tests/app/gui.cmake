@@ -3,6 +3,8 @@ quillet_test(main_window_tests QT SOURCES frm_main_test.cpp frm_main_settings_te
              LIBS quillet_app)
 # Commands that reach outside the window: a fake opener on PATH, a host registry file.
 quillet_test(main_window_commands_tests QT SOURCES frm_main_commands_test.cpp LIBS quillet_app)
+# The find bar and the zoom, with keys delivered through the window's shortcuts.
+quillet_test(main_window_find_tests QT SOURCES frm_main_find_test.cpp LIBS quillet_app)
 # Replaces the global allocator to make allocations fail, so it runs in a program of its own.
 quillet_test(main_window_alloc_tests QT SOURCES frm_main_alloc_test.cpp LIBS quillet_app)
 # The line decoration and the status bar, with settings and keyword files of their own.
