@@ -9,6 +9,7 @@
 
 #include <sstream>
 
+#include "app/view_find.h"
 #include "platform/paths.h"
 #include "platform/qt/fonts.h"
 #include "tests/support/scratch_dir.h"
@@ -120,6 +121,39 @@ TEST_F(DriveWindowTest, WindowModeTakesAMessageFileOnly) {
   EXPECT_EQ(RunDrive({"quillet-drive", "--window", "--text", "x"}, out, err), 2);
   EXPECT_EQ(RunDrive({"quillet-drive", "--window", "--bare", message_}, out, err), 2);
   EXPECT_EQ(RunDrive({"quillet-drive", "--do", "action actViewStabar", "--text", "x"}, out, err), 1);
+}
+
+TEST_F(DriveWindowTest, FindsWithTheWindowsKeysAndZooms) {
+  message_ = scratch_.Write("m.eml", "Subject: s\r\n\r\nApple one\r\napple two\r\nAPPLE three\r\n");
+  ASSERT_EQ(Drive("[Editor]\nWordWrap=2\n",
+                  {"focus", "shortcut Ctrl+F", "enter apple", "settle", "shortcut F3",
+                   "shortcut Shift+F3", "shortcut Shift+F3", "shortcut Esc", "shortcut Ctrl++",
+                   "shortcut Ctrl+0"}),
+            0)
+      << err_;
+  const auto find = [this](int state) { return Window(state)["find"].toObject(); };
+  EXPECT_TRUE(find(2)["open"].toBool());
+  EXPECT_TRUE(find(2)["focused"].toBool());
+  const struct {
+    int state, row, ordinal;
+  } hits[] = {{4, 0, 1}, {5, 1, 2}, {6, 0, 1}, {7, 2, 3}};
+  for (const auto& hit : hits) {
+    SCOPED_TRACE(hit.state);
+    EXPECT_EQ(find(hit.state)["hit"].toObject()["row"].toInt(), hit.row);
+    EXPECT_EQ(find(hit.state)["hit"].toObject()["ordinal"].toInt(), hit.ordinal);
+    EXPECT_EQ(find(hit.state)["count"].toInt(), 3);
+  }
+  EXPECT_FALSE(find(7)["note"].toString().isEmpty());  // went round the start
+  // Esc closed the bar alone; the hit stayed as the selection.
+  EXPECT_FALSE(find(8)["open"].toBool());
+  EXPECT_TRUE(Window(8)["frame"].toObject()["visible"].toBool());
+  EXPECT_EQ(json_["states"].toArray()[8].toObject()["selection"].toObject()["selTextHex"].toString(),
+            QStringLiteral("4150504c45"));
+  const QJsonObject before = Window(8)["zoom"].toObject();
+  const QJsonObject zoomed = Window(9)["zoom"].toObject();
+  EXPECT_EQ(zoomed["points"].toInt(), quillet::ZoomedPoints(before["points"].toInt(), 1));
+  EXPECT_LT(zoomed["wrapByte"].toInt(), before["wrapByte"].toInt());
+  EXPECT_EQ(Window(10)["zoom"].toObject(), before);
 }
 
 }  // namespace

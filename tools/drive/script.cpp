@@ -7,11 +7,16 @@
 #include <stdexcept>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 
+#include "app/frm_main.h"
 #include "editor/editor_messages.h"
 #include "platform/cp932.h"
+#include "platform/qt/key_press.h"
 #include "textstore/search.h"
 #include "tools/drive/properties.h"
 #include "tools/drive/session.h"
@@ -518,6 +523,35 @@ Action MarkStep(const Words& words, bool put) {
   };
 }
 
+// --- The main window's own keys -------------------------------------------------------------
+
+quillet::TfrmMain& MainWindow(Session& s) {
+  auto* form = dynamic_cast<quillet::TfrmMain*>(s.Window().window());
+  if (form == nullptr) throw std::runtime_error("the step needs the main window (--window)");
+  return *form;
+}
+
+Action ShortcutStep(const Words& words, std::string_view) {
+  Expect(words, 1, "a key such as Ctrl+F");
+  const QKeySequence keys = QKeySequence::fromString(
+      QString::fromUtf8(words[0].data(), static_cast<qsizetype>(words[0].size())),
+      QKeySequence::PortableText);
+  if (keys.count() != 1) throw BadValue{"expected one key such as Ctrl+F, F3 or Esc"};
+  return [combination = keys[0]](Session& s, JsonObject&) {
+    platform::qt::PressKey(s.Window().window(), combination);
+  };
+}
+
+// Until the count is done, at most ten seconds.
+void Settle(quillet::TfrmMain& form) {
+  const QDeadlineTimer deadline(10000);
+  while (!form.FindHits().Done()) {
+    if (deadline.hasExpired()) throw std::runtime_error("the hit count did not end");
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+}
+
 // --- The verbs -------------------------------------------------------------------------------
 
 struct Verb {
@@ -678,6 +712,22 @@ const std::vector<Verb>& Verbs() {
            if (action == nullptr) throw std::runtime_error("no action " + name.toStdString());
            action->trigger();
          };
+       }},
+      {"shortcut",
+       "shortcut KEYS                a key as the keyboard gives it to the focused widget of\n"
+       "                               the main window, its shortcuts first (Ctrl+F, F3,\n"
+       "                               Shift+F3, Esc, Ctrl++, Ctrl+0; --window)",
+       ShortcutStep},
+      {"enter", "enter TEXT                   type TEXT (UTF-8) into the focused widget (--window)",
+       [](const Words&, std::string_view rest) -> Action {
+         return [text = QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()))](
+                    Session& s, JsonObject&) { platform::qt::TypeText(s.Window().window(), text); };
+       }},
+      {"settle", "settle                       run the events until the find bar's count is done\n"
+                 "                               (--window)",
+       [](const Words& w, std::string_view) -> Action {
+         Expect(w, 0, "no arguments");
+         return [](Session& s, JsonObject&) { Settle(MainWindow(s)); };
        }},
       {"close", "close                        close the window (the main window saves its frame)",
        [](const Words& w, std::string_view) -> Action {

@@ -12,6 +12,7 @@
 #include "app/frm_main.h"
 #include "platform/qt/application.h"
 #include "platform/qt/editor_window_widget.h"
+#include "platform/qt/find_bar.h"
 #include "platform/qt/statusbar.h"
 #include "tools/drive/options_json.h"
 
@@ -25,6 +26,37 @@ std::string JsonArray(const std::vector<std::string>& items) {
 }
 
 bool Shown(const QWidget* widget) { return widget != nullptr && !widget->isHidden(); }
+
+// The find bar as the user sees it, the count behind it and the hit shown (null for none).
+JsonObject FindState(const quillet::TfrmMain& form) {
+  const platform::qt::FindBar& bar = *form.FindBar();
+  const quillet::HitCounter& hits = form.FindHits();
+  editor::TEditor& view = form.TextView();
+  std::string hit = "null";
+  if (view.SelState() == editor::ssHit) {
+    const editor::TEditor::TByteSelection& s = view.ByteSelection();
+    const std::optional<std::size_t> ordinal = hits.Ordinal(s.StartRow, s.StartByte);
+    hit = JsonObject()
+              .Int("row", s.StartRow)
+              .Int("byte", s.StartByte)
+              .Int("endRow", s.EndRow)
+              .Int("endByte", s.EndByte)
+              .Int("ordinal", ordinal ? static_cast<long long>(*ordinal) : 0)
+              .Text();
+  }
+  return JsonObject()
+      .Bool("open", Shown(&bar))
+      .Bool("focused", bar.HasFocus())
+      .Str("pattern", bar.Pattern().toStdString())
+      .Bool("matchCase", bar.MatchCase())
+      .Bool("ignoreWidth", bar.IgnoreWidth())
+      .Int("count", static_cast<long long>(hits.Count()))
+      .Bool("counted", hits.Done())
+      .Str("countText", bar.CountText().toStdString())
+      .Str("note", bar.Note().toStdString())
+      .Int("hitStyle", view.HitStyle())
+      .Raw("hit", hit);
+}
 
 }  // namespace
 
@@ -91,6 +123,11 @@ JsonObject MainWindowRun::State() const {
       .Int("toolbarImageSize", toolbar ? toolbar->iconSize().width() : 0)
       .Obj("options", OptionsState(view))
       .Obj("colors", ColorsState(view, *form.TextViewWindow()))
+      .Obj("find", FindState(form))
+      .Obj("zoom", JsonObject()
+                       .Int("points", form.ZoomPoints())
+                       .Int("configuredPoints", form.ConfiguredPoints())
+                       .Int("wrapByte", view.WrapOption().WrapByte()))
       .Raw("errors", JsonArray(errors));
 }
 
