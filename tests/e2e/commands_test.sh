@@ -45,12 +45,7 @@ EOF
 chmod +x "$work/fakebin/xdg-open"
 export PATH="$work/fakebin:$PATH"
 
-# The view's metrics as the viewer sets its view up, on this display's fonts.
-"$drive" --text x >"$work/metrics.json" 2>"$work/drive.err" || fail "quillet-drive failed"
-metric() { grep -o "\"$1\":[0-9]*" "$work/metrics.json" | head -1 | cut -d: -f2; }
-col_width=$(metric colWidth) row_height=$(metric rowHeight)
-text_left=$(metric textLeft) text_top=$(metric textTop)
-[ -n "$col_width" ] && [ "$col_width" -gt 0 ] || fail "no column width in $(cat "$work/metrics.json")"
+view_metrics "$drive"
 
 # Starts the viewer on MESSAGE and waits for its main window (caption matching CAPTION) and
 # the view's place on it; the window then has the focus.
@@ -59,9 +54,7 @@ start() {
   quillet_pid=$!
   window=$(timeout 10 xdotool search --sync --name "$2" | head -1)
   [ -n "$window" ] || fail "no main window came for $1"
-  described() { grep -q '^quillet-view ' "$work/quillet.err"; }
-  poll 100 described || fail "the view was never described"
-  read -r _ _ view_x view_y _ _ _ _ view_w view_h <<<"$(grep '^quillet-view ' "$work/quillet.err")"
+  view_place "$work/quillet.err"
   timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
 }
 ended() { ! kill -0 "$quillet_pid" 2>/dev/null; }

@@ -29,12 +29,7 @@ message="$work/e2e message.eml"
 printf 'From: a@example.jp\r\nTo: b@example.jp\r\nSubject: e2e\r\nDate: Mon\r\n\r\n' >"$message"
 printf 'abcdefghij\r\n\x88\xea\x93\xf1\x8e\x4f\x8e\x6c\x8c\xdc\r\nklmnopqrst\r\n' >>"$message"
 
-# The view's metrics as the viewer sets its view up, on this display's fonts.
-"$drive" --text x >"$work/metrics.json" 2>"$work/drive.err" || fail "quillet-drive failed"
-metric() { grep -o "\"$1\":[0-9]*" "$work/metrics.json" | head -1 | cut -d: -f2; }
-col_width=$(metric colWidth) row_height=$(metric rowHeight)
-text_left=$(metric textLeft) text_top=$(metric textTop)
-[ -n "$col_width" ] && [ "$col_width" -gt 0 ] || fail "no column width in $(cat "$work/metrics.json")"
+view_metrics "$drive"
 
 # A copy of its own, so that the settings file beside it is this test's (none), not the build's.
 cp "$quillet" "$work/quillet" || fail "cannot copy the viewer"
@@ -42,9 +37,7 @@ QUILLET_DESCRIBE_VIEW=1 "$work/quillet" "$message" >"$work/quillet.out" 2>"$work
 quillet_pid=$!
 window=$(timeout 10 xdotool search --sync --name '^e2e - Quillet$' | head -1)
 [ -n "$window" ] || fail "no window came"
-described() { grep -q '^quillet-view ' "$work/quillet.err"; }
-poll 100 described || fail "the view was never described"
-read -r _ _ view_x view_y _ <<<"$(grep '^quillet-view ' "$work/quillet.err")"
+view_place "$work/quillet.err"
 timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
 
 # Window point of a cell's left quarter (its right three quarters with a third argument).

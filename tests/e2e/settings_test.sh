@@ -107,9 +107,7 @@ box_copied() {
 poll 50 box_copied || fail "the error box said: $(clipboard)"
 xdotool key Return
 await_main
-described() { grep -q '^quillet-view ' "$work/quillet.err"; }
-poll 100 described || fail "the view was never described"
-read -r _ _ view_x view_y _ <<<"$(grep '^quillet-view ' "$work/quillet.err")"
+view_place "$work/quillet.err"
 timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
 xdotool mousemove --window "$window" $((view_x + 40)) $((view_y + 10)) click 1
 body_copied() {

@@ -1,7 +1,7 @@
 # Sourced by the end-to-end scripts: a scratch folder, polling, failure reports and an X server
 # of the script's own (Xvfb on the first free display of :90 ... :99).
-# Gives: $work, fail, poll, need_tools, start_xvfb, xvfb_cleanup. A script's EXIT trap calls
-# xvfb_cleanup after ending its own processes.
+# Gives: $work, fail, poll, need_tools, start_xvfb, xvfb_cleanup, view_metrics, view_place. A
+# script's EXIT trap calls xvfb_cleanup after ending its own processes.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-e2e-XXXXXX")
 xvfb_pid=""
@@ -79,4 +79,23 @@ start_xvfb() {
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY
+}
+
+# The view's cell metrics as the viewer sets its view up, on this display's fonts, measured by
+# quillet-drive (its path the argument): sets col_width, row_height, text_left and text_top.
+view_metrics() {
+  "$1" --text x >"$work/metrics.json" 2>"$work/drive.err" || fail "quillet-drive failed"
+  metric() { grep -o "\"$1\":[0-9]*" "$work/metrics.json" | head -1 | cut -d: -f2; }
+  col_width=$(metric colWidth) row_height=$(metric rowHeight)
+  text_left=$(metric textLeft) text_top=$(metric textTop)
+  [ -n "$col_width" ] && [ "$col_width" -gt 0 ] || fail "no column width in $(cat "$work/metrics.json")"
+}
+
+# Waits for the line a viewer started with QUILLET_DESCRIBE_VIEW=1 writes to its standard error
+# (the file the argument names); sets view_x, view_y (in the window), view_w and view_h.
+view_place() {
+  local line=""
+  described() { line=$(grep -m1 '^quillet-view ' "$1"); }
+  poll 100 described "$1" || fail "the view was never described"
+  read -r _ _ view_x view_y _ _ _ _ view_w view_h <<<"$line"
 }
