@@ -87,7 +87,8 @@ expect_opened() {
 press() { local name=$1; shift; xdotool key "$1"; expect_opened "$name" "$2"; }
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
-copied() { xdotool key ctrl+c; [ "$(clipboard)" = "$1" ]; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+copied() { xdotool key ctrl+c; clipboard_is "$1"; }
 expect_copy() { poll 30 copied "$2" || fail "$1: the clipboard holds '$(clipboard)', not '$2'"; }
 # The text of the view's first visible row, by a click at its start, Shift+End and a copy.
 expect_top_row() {
@@ -168,7 +169,7 @@ for ((x = 320; x > 150; x -= 20)); do
 done
 windows_are 3 || fail "the about box's web address offered no menu"
 xdotool key c
-poll 30 eval '[ "$(clipboard)" = "$address" ]' || fail "the about box copied '$(clipboard)'"
+poll 30 clipboard_is "$address" || fail "the about box copied '$(clipboard)'"
 xdotool mousemove --window "$box" 170 119 click 1
 expect_opened 'the about box banner' "$address"
 poll 50 windows_are 1 || fail "the banner's click did not close the about box"
