@@ -96,8 +96,10 @@ void TfrmMain::CreateFindBar() {
   findCountTimer_->setInterval(0);
   connect(findCountTimer_, &QTimer::timeout, this,
           [this] { platform::qt::Guard([this] { CountHitsSlice(); }); });
-  // The rows are changing under the count: it goes on once they are done.
-  findHits_->OnRestart = [this] { findCountTimer_->start(); };
+  // The rows are changing under the count: it goes on once they are done, while the bar shows.
+  findHits_->OnRestart = [this] {
+    if (!pnlFind->isHidden()) findCountTimer_->start();
+  };
   txtMain->OnMouseWheel =
       editor::TEditor::TMouseWheelHandler(&viewEvents_, &ViewEvents::MouseWheel);
 }
@@ -124,10 +126,10 @@ void TfrmMain::AssignOwnShortCuts() {
 }
 
 void TfrmMain::actEditFindExecute() {
-  if (pnlFind->isHidden() && txtMain->Selected() && txtMain->SelectionMode() == 0) {
+  if (pnlFind->isHidden() && txtMain->Selected() && txtMain->SelectionMode() == 0 &&
+      static_cast<std::size_t>(txtMain->SelLength()) <= kLongestTakenSelection) {
     const std::string selected = txtMain->SelText();
-    if (!selected.empty() && selected.size() <= kLongestTakenSelection &&
-        selected.find_first_of("\r\n") == std::string::npos) {
+    if (!selected.empty() && selected.find_first_of("\r\n") == std::string::npos) {
       pnlFind->SetPattern(platform::qt::ToQString(selected));
     }
   }
