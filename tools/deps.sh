@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xdg-utils xvfb xauth xclip xdotool
+  desktop-file-utils dpkg-dev
   clang libclang-rt-14-dev
 )
 

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "app/program_files.h"
-#include "tests/support/scratch_dir.h"
 
 namespace quillet {
 namespace {
@@ -35,22 +31,6 @@ TEST(MessagePathFromArguments, JoinsThenDecodes) {
             "/Mail Box/a%20b.eml");
   EXPECT_EQ(MessagePathFromArguments({"quillet", "x", "file:///y"}), "x file:///y");
   EXPECT_EQ(MessagePathFromArguments({"quillet"}), "");
-}
-
-TEST(FindProgramFile, BesideTheExecutableThenInTheDataFolder) {
-  testsupport::ScratchDir dir;
-  std::filesystem::create_directories(dir.Path() + "/bin");
-  std::filesystem::create_directories(dir.Path() + "/share/quillet");
-  const std::string exe = dir.Path() + "/bin/quillet";
-  // Neither: the name beside the executable, as the program documents it.
-  EXPECT_EQ(FindProgramFile(exe, "quillet.hlp"), dir.Path() + "/bin/quillet.hlp");
-  const std::string data = dir.Write("share/quillet/quillet.hlp", "# a\n");
-  EXPECT_EQ(FindProgramFile(exe, "quillet.hlp"), dir.Path() + "/bin/../share/quillet/quillet.hlp");
-  const std::string beside = dir.Write("bin/quillet.hlp", "# b\n");
-  EXPECT_EQ(FindProgramFile(exe, "quillet.hlp"), beside);
-  // A folder of that name is no file.
-  std::filesystem::create_directories(dir.Path() + "/share/quillet/Quote.kwd");
-  EXPECT_EQ(FindProgramFile(exe, "Quote.kwd"), dir.Path() + "/bin/Quote.kwd");
 }
 
 }  // namespace
