@@ -88,13 +88,13 @@ std::string_view MessageSource::ViewText(ViewMode mode) const {
 }
 
 MessageSource ReadMessage(const std::string& path) {
-  platform::ByteString bytes = platform::ReadTextBytes(path);  // ends before any NUL
-  // The text outgrows the file where lines end in a lone CR or LF.
-  size_t textSize = NormalSize(bytes);
-  if (textSize > platform::kMaxFileSize) throw platform::EFOpenError(path);
+  platform::TextRead read = platform::ReadTextLines(path);  // ends before any NUL
   // A text whose every line already ends in CR LF is its own normal form: no second copy.
-  if (textSize == bytes.size()) return MessageSource(MessageSource::Normal{}, std::move(bytes));
-  return MessageSource(bytes, textSize);
+  if (read.crLfLines) return MessageSource(MessageSource::Normal{}, std::move(read.text));
+  // The text outgrows the file where lines end in a lone CR or LF.
+  const size_t textSize = NormalSize(read.text);
+  if (textSize > platform::kMaxFileSize) throw platform::EFOpenError(path);
+  return MessageSource(read.text, textSize);
 }
 
 HeaderValues ExtractHeaders(std::string_view headerPart) {

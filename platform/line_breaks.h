@@ -40,6 +40,29 @@ class LineReader {
   const char* lf_;
 };
 
+// For a text read in pieces: true when no break inside `piece` is a lone CR or LF. `before` is
+// the byte before the piece ('\0' at the start of a text, kUnknownByte when it is not known
+// yet); a break at either edge of the piece that depends on an unknown byte counts as CR LF, so
+// the caller judges that seam itself (by checking the seam's second byte with the first as
+// `before`). A text is in CR LF form when all its pieces pass and it is empty or ends in LF.
+inline constexpr int kUnknownByte = -1;
+inline bool CrLfBreaksOnly(std::string_view piece, int before) {
+  if (piece.empty()) return true;
+  const char* start = piece.data();
+  const char* end = start + piece.size();
+  if (before == '\r' && *start != '\n') return false;
+  for (const char* lf = start; (lf = static_cast<const char*>(std::memchr(lf, '\n', static_cast<size_t>(end - lf))));
+       ++lf) {
+    const int prev = lf == start ? before : static_cast<unsigned char>(lf[-1]);
+    if (prev != '\r' && prev != kUnknownByte) return false;
+  }
+  for (const char* cr = start; (cr = static_cast<const char*>(std::memchr(cr, '\r', static_cast<size_t>(end - cr))));
+       ++cr) {
+    if (cr + 1 < end && cr[1] != '\n') return false;
+  }
+  return true;
+}
+
 // Calls f(line) for every line of `text`.
 template <class F>
 void ForEachLine(std::string_view text, F&& f) {

@@ -15,6 +15,7 @@
 
 #include "platform/bulk_memory.h"
 #include "platform/errors.h"
+#include "platform/line_breaks.h"
 
 namespace platform {
 namespace {
@@ -54,6 +55,12 @@ constexpr size_t kParallelRead = 8u << 20;
 // early stops the reading soon and never backs the rest of its memory.
 constexpr size_t kReadStep = 4u << 20;
 
+// A text whose pieces passed CrLfBreaksOnly is in CR LF form when it is empty or ends in LF (a
+// CR at its very end is a lone one).
+bool CrLfLines(std::string_view text, bool piecesPassed) {
+  return piecesPassed && (text.empty() || text.back() == '\n');
+}
+
 // One part of a large file, read by one thread.
 struct Half {
   size_t offset = 0;
@@ -61,10 +68,11 @@ struct Half {
   size_t got = 0;
   int error = 0;  // errno of a failed read
   const char* nul = nullptr;
+  bool crLf = true;  // no lone break in what was read (up to the NUL), its first seam aside
 
   // Stops early at a NUL of a text, at the end of a file that shrank, and once `stop` is set
-  // (an earlier part found its NUL).
-  void Read(int fd, char* text, bool stopAtNul, const std::atomic<bool>* stop) noexcept {
+  // (an earlier part found its NUL). `before` is the byte before the part, when it is known.
+  void Read(int fd, char* text, bool isText, int before, const std::atomic<bool>* stop) noexcept {
     while (got < bytes && !(stop != nullptr && stop->load(std::memory_order_relaxed))) {
       char* into = text + offset + got;
       const size_t step = std::min(kReadStep, bytes - got);
@@ -75,13 +83,21 @@ struct Half {
         return;
       }
       got += static_cast<size_t>(n);
-      if (stopAtNul) nul = static_cast<const char*>(std::memchr(into, '\0', static_cast<size_t>(n)));
+      if (!isText) {
+        if (static_cast<size_t>(n) < step) return;
+        continue;
+      }
+      nul = static_cast<const char*>(std::memchr(into, '\0', static_cast<size_t>(n)));
+      // Judged while the piece is still in the cache: the message model needs no pass of its own.
+      const size_t length = nul != nullptr ? static_cast<size_t>(nul - into) : static_cast<size_t>(n);
+      const int previous = into == text + offset ? before : static_cast<unsigned char>(into[-1]);
+      crLf = crLf && CrLfBreaksOnly(std::string_view(into, length), previous);
       if (nul != nullptr || static_cast<size_t>(n) < step) return;
     }
   }
 };
 
-ByteString ReadFile(const std::string& path, bool stopAtNul) {
+TextRead ReadFile(const std::string& path, bool isText) {
   // Non-blocking, so that opening a FIFO returns at once; O_NOCTTY, so that a terminal named
   // by mistake does not become ours before it is refused.
   FileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -98,12 +114,14 @@ ByteString ReadFile(const std::string& path, bool stopAtNul) {
   const ssize_t first = ReadRange(fd.Get(), buffer, 0, sizeof buffer);
   if (first < 0) throw EFOpenError(path);
   const size_t piece = static_cast<size_t>(first);
-  const void* nul = stopAtNul ? std::memchr(buffer, '\0', piece) : nullptr;
+  const void* nul = isText ? std::memchr(buffer, '\0', piece) : nullptr;
   if (nul || piece < sizeof buffer || static_cast<size_t>(st.st_size) <= piece) {
     const size_t size = nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer) : piece;
-    return ByteString(std::string_view(buffer, size));
+    const std::string_view text(buffer, size);
+    return {ByteString(text), isText && CrLfLines(text, CrLfBreaksOnly(text, '\0'))};
   }
   const size_t total = static_cast<size_t>(st.st_size);
+  bool crLf = false;
   ByteString text = ByteString::Filled(total, [&](char* room) {
     std::memcpy(room, buffer, piece);
     Half front{piece, total - piece};
@@ -116,19 +134,33 @@ ByteString ReadFile(const std::string& path, bool stopAtNul) {
     std::atomic<bool> stop = false;
     {
       std::optional<std::thread> helper;
-      if (back.bytes > 0) helper.emplace([&] { back.Read(fd.Get(), room, stopAtNul, &stop); });
-      front.Read(fd.Get(), room, stopAtNul, nullptr);
+      if (back.bytes > 0) {
+        helper.emplace([&] { back.Read(fd.Get(), room, isText, kUnknownByte, &stop); });
+      }
+      front.Read(fd.Get(), room, isText, static_cast<unsigned char>(buffer[piece - 1]), nullptr);
       if (front.nul != nullptr) stop = true;
       if (helper) helper->join();
     }
     if (front.error != 0 || back.error != 0) throw EFOpenError(path);
-    if (front.nul != nullptr) return static_cast<size_t>(front.nul - room);
+    const std::string_view head(room, piece);
+    crLf = isText && CrLfBreaksOnly(head, '\0') && front.crLf;
+    auto ends = [&](size_t size) {
+      crLf = CrLfLines(std::string_view(room, size), crLf);
+      return size;
+    };
+    if (front.nul != nullptr) return ends(static_cast<size_t>(front.nul - room));
     // A file that shrank while it was read ends where the first part ran short.
-    if (front.got < front.bytes) return front.offset + front.got;
-    if (back.nul != nullptr) return static_cast<size_t>(back.nul - room);
-    return back.bytes > 0 ? back.offset + back.got : front.offset + front.got;
+    if (front.got < front.bytes) return ends(front.offset + front.got);
+    if (back.bytes == 0) return ends(front.offset + front.got);
+    // The seam between the parts, which neither thread could judge alone.
+    const size_t seam = back.offset;
+    crLf = crLf && back.crLf &&
+           (back.got == 0 || back.nul == room + seam ||
+            CrLfBreaksOnly(std::string_view(room + seam, 1), static_cast<unsigned char>(room[seam - 1])));
+    if (back.nul != nullptr) return ends(static_cast<size_t>(back.nul - room));
+    return ends(back.offset + back.got);
   });
-  return text;
+  return {std::move(text), crLf};
 }
 
 }  // namespace
@@ -168,8 +200,10 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::string ReadFileBytes(const std::string& path) { return ReadFile(path, false).str(); }
+std::string ReadFileBytes(const std::string& path) { return ReadFile(path, false).text.str(); }
 
-ByteString ReadTextBytes(const std::string& path) { return ReadFile(path, true); }
+ByteString ReadTextBytes(const std::string& path) { return ReadFile(path, true).text; }
+
+TextRead ReadTextLines(const std::string& path) { return ReadFile(path, true); }
 
 }  // namespace platform

@@ -38,4 +38,14 @@ std::string ReadFileBytes(const std::string& path);
 // read when the NUL comes early. A large file is read by two threads.
 ByteString ReadTextBytes(const std::string& path);
 
+// What ReadTextLines read: the text, and whether every line of it ends in CR LF (no lone CR or
+// LF, and the text empty or ending in a break), judged while it was read.
+struct TextRead {
+  ByteString text;
+  bool crLfLines = false;
+};
+
+// As ReadTextBytes, judging the text's line breaks on the way.
+TextRead ReadTextLines(const std::string& path);
+
 }  // namespace platform

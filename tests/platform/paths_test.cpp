@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 
 #include "platform/errors.h"
@@ -101,6 +103,40 @@ TEST(Paths, LargeFilesReadWholeAndTextsEndAtTheirFirstNul) {
     path = dir.Write("large", withNul);
     EXPECT_TRUE(ReadTextBytes(path) == std::string_view(bytes).substr(0, nul)) << nul;
     EXPECT_TRUE(ReadFileBytes(path) == withNul) << nul;
+  }
+}
+
+// Whether a text is already in CR LF form is judged piece by piece while it is read; a lone
+// break at any seam between pieces (the first buffer, the reading steps, the two threads' parts)
+// must still count, and what follows a NUL must not.
+TEST(Paths, CrLfFormIsJudgedAcrossEverySeam) {
+  auto crLfForm = [](std::string_view text) {
+    text = text.substr(0, std::min(text.size(), text.find('\0')));
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+      if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
+    }
+    return text.empty() || text.back() == '\n';
+  };
+  testsupport::ScratchDir dir;
+  std::string base;
+  for (size_t line = 0; base.size() < (9u << 20) + 12345; ++line) base += std::string(line % 97, 'q') + "\r\n";
+  const size_t piece = 65536, seam = piece + (base.size() - piece) / 2, step = 4u << 20;
+  struct Edit {
+    size_t back;  // bytes before the seam that the edit starts
+    std::string bytes;
+  };
+  const Edit edits[] = {{1, "\r\n"}, {0, "\n"}, {0, "\r"}, {1, "\r"}, {0, "x"}, {1, std::string("\r\0", 2)}};
+  for (size_t at : {size_t{0}, piece, piece + step, seam, seam + step, base.size() - 1}) {
+    for (const Edit& edit : edits) {
+      std::string text = base;
+      text.replace(at >= edit.back ? at - edit.back : at, edit.bytes.size(), edit.bytes);
+      text.resize(base.size());
+      EXPECT_EQ(ReadTextLines(dir.Write("seam", text)).crLfLines, crLfForm(text)) << at << " " << edit.back;
+    }
+  }
+  for (std::string_view small : {"", "a", "a\r\n", "a\r", "\na\r\n", "a\r\nb\r\r\n"}) {
+    EXPECT_EQ(ReadTextLines(dir.Write("small", std::string(small))).crLfLines, crLfForm(small)) << small;
   }
 }
 
