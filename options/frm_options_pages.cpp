@@ -111,10 +111,11 @@ QWidget* TfrmOptions::MakeViewPage() {
     emit name->textEdited(name->text());
     suggestions->setCurrentIndex(0);
   });
-  auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(name, 1);
-  nameRow->addWidget(suggestions);
-  fontForm->addRow(QStringLiteral("フォント名(&F):"), nameRow);
+  name->setMinimumWidth(160);
+  auto* nameLabel = new QLabel(QStringLiteral("フォント名(&F):"));
+  nameLabel->setBuddy(name);
+  fontForm->addRow(nameLabel, name);
+  fontForm->addRow(QString(), suggestions);
   fontForm->addRow(QStringLiteral("サイズ(&S):"), Spin("Editor\\Font", "Size", 1, 72, font.Size()));
   fontForm->addRow(QStringLiteral("文字セット:"), Spin("Editor\\Font", "Charset", 0, 255, font.Charset()));
 

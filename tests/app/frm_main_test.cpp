@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QToolButton>
+#include <cstdio>
 #include <fstream>
 
 #include "platform/cp932.h"
@@ -170,7 +171,12 @@ TEST_F(MainWindowTest, OnlyRegularFilesAreLoaded) {
 
 TEST_F(MainWindowTest, OptionsCommandFollowsTheOptionsProgram) {
   std::string program = platform::ExtractFilePath(platform::ExePath()) + "Quillcfg.exe";
-  unlink(program.c_str());
+  // The built options program lies beside the tests: it is put back afterwards.
+  struct Aside {
+    std::string program, saved = program + ".aside";
+    explicit Aside(std::string p) : program(std::move(p)) { rename(program.c_str(), saved.c_str()); }
+    ~Aside() { rename(saved.c_str(), program.c_str()); }
+  } aside(program);
   std::string path = Write("o.eml", "Subject: s\n\nb\n");
   {
     TfrmMain w({"quillet", path});
