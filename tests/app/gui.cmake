@@ -1,5 +1,6 @@
-quillet_test(main_window_tests QT SOURCES frm_main_test.cpp frm_main_settings_test.cpp
-             frm_main_open_test.cpp
+# LOCK: a test moves the built options program in bin/ aside for a moment.
+quillet_test(main_window_tests QT LOCK build_bin
+             SOURCES frm_main_test.cpp frm_main_settings_test.cpp frm_main_open_test.cpp
              LIBS quillet_app)
 # Commands that reach outside the window: a fake opener on PATH, a host registry file.
 quillet_test(main_window_commands_tests QT SOURCES frm_main_commands_test.cpp LIBS quillet_app)
