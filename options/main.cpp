@@ -1,7 +1,9 @@
 // Quillcfg.exe: the viewer's options program. Opens the options dialog on the viewer's settings
 // file, or changes it from the command line (see command_line.h).
 #include <QApplication>
+#include <QTimer>
 
+#include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -36,6 +38,13 @@ int main(int argc, char** argv) {
   platform::qt::Application::SetTitle("Quillcfg");
   quillcfg::TfrmOptions dialog(file);
   dialog.show();
+  // For the documentation's pictures: the dialog as first shown, saved, and the program ends.
+  if (const char* picture = std::getenv("QUILLET_SCREENSHOT")) {
+    QTimer::singleShot(0, &dialog, [&dialog, picture] {
+      dialog.grab().save(QString::fromLocal8Bit(picture), "PNG");
+      dialog.reject();
+    });
+  }
   dialog.exec();
   return 0;
 }
