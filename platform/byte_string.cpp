@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 // Blocks are aligned to their size, so a string finds its block's header by masking.
-constexpr std::size_t kBlockSize = 1u << 20;
+constexpr std::size_t kBlockSize = 2u << 20;
 struct BlockHeader {
   std::size_t live;  // strings in the block, plus one while an arena fills it
 };
