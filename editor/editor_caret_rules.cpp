@@ -27,12 +27,15 @@ int TEditor::RowEndCol(int ARow) const { return static_cast<int>(RowColumnMap(AR
 void TEditor::SetRow(int Value) {
   const int count = RowCount();
   if (Value == row_ && row_ != count) return;
+  // The underline leaves the old row and comes to the new one.
+  HideUnderline();
   row_ = std::clamp(Value, 0, count);
   // The caret may stand after a final line break, not after a last row without one.
   if (row_ == count && row_ > 0 && screen_->RowKind(count - 1) == textstore::rkTextEnd) {
     row_ = count - 1;
   }
   ApplyColumnRules(-1, true);
+  ShowUnderline();
 }
 
 void TEditor::SetCol(int Value) {

@@ -347,6 +347,7 @@ void TEditor::ExtendRowSelection(int ARow) {
     anchorCol = RowEndCol(a);
   }
   ClearSelection();
+  HideUnderline();  // erased under the caret's old row, which the selection may not cover
   ++deferCaret_;
   row_ = anchorRow;
   col_ = anchorCol;
@@ -359,6 +360,7 @@ void TEditor::ExtendRowSelection(int ARow) {
   col_ = 0;
   --deferCaret_;
   UpdateCaret();
+  ShowUnderline();
 }
 
 }  // namespace editor

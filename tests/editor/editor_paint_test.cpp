@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/cp932.h"
+#include "textstore/search.h"
 #include "tests/editor/cell_canvas.h"
 #include "tests/editor/editor_test_support.h"
 
@@ -304,6 +305,40 @@ TEST(EditorPaint, CaretRowUnderlineIsDrawnAndErased) {
   f.v.ShowUnderline();
   EXPECT_EQ(f.cells().PixelsOf(y, 0, 640, kRed).size(), width);
   EXPECT_EQ(f.cells().Text(0, 0, 3), "abc");
+}
+
+// The underline follows the caret from row to row, through caret moves, drawn search hits and
+// row selections, and is never left behind under a row the caret has left.
+TEST(EditorPaint, CaretRowUnderlineFollowsTheCaret) {
+  PaintFixture f;
+  TEditor& v = f.v;
+  v.Marks().Underline().SetVisible(true);
+  v.Marks().Underline().SetColor(platform::clRed);
+  v.Lines().SetTextStr("r0\r\nr1 foo\r\nr2\r\nr3 foo\r\nr4\r\nr5\r\n");
+  f.PaintAll();
+  const size_t width = 640u - v.TextLeft();
+  auto underlined = [&] {
+    std::vector<int> rows;
+    for (int row = 0; row < 6; ++row) {
+      if (f.cells().PixelsOf(v.UnderlinePos(row), 0, 640, kRed).size() == width) rows.push_back(row);
+    }
+    return rows;
+  };
+  v.SetRow(2);
+  EXPECT_EQ(underlined(), std::vector<int>{2});
+  v.SetRow(0);
+  v.SetHitStyle(hsDraw);
+  ASSERT_TRUE(v.Search("foo", textstore::soForward));  // a hit drawn: no underline anywhere
+  EXPECT_EQ(underlined(), std::vector<int>{});
+  ASSERT_TRUE(v.Search("foo", textstore::soForward));
+  EXPECT_EQ(underlined(), std::vector<int>{});
+  v.ClearSelection();
+  EXPECT_EQ(underlined(), std::vector<int>{v.Row()});
+  v.SetRow(0);
+  v.SelectRow(4);  // the margin's row selection, away from the caret's row
+  EXPECT_EQ(underlined(), std::vector<int>{});
+  v.ClearSelection();
+  EXPECT_EQ(underlined(), std::vector<int>{v.Row()});
 }
 
 TEST(EditorPaint, WrappedRowsAreScannedWithTheNextRowAndRowsOutOfReachRaiseNothing) {

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QKeySequence>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -733,6 +734,15 @@ const std::vector<Verb>& Verbs() {
        [](const Words& w, std::string_view) -> Action {
          Expect(w, 0, "no arguments");
          return [](Session& s, JsonObject&) { s.Window().window()->close(); };
+       }},
+      {"windowpng", "windowpng FILE               save a picture of the whole window now (--window)",
+       [](const Words&, std::string_view rest) -> Action {
+         if (rest.empty()) throw BadValue{"expected a file name"};
+         return [file = std::string(rest)](Session& s, JsonObject&) {
+           if (!s.Window().window()->grab().save(QString::fromLocal8Bit(file.c_str()), "PNG")) {
+             throw std::runtime_error("cannot write " + file);
+           }
+         };
        }},
       {"png", "png FILE                     save the view's pixels now",
        [](const Words&, std::string_view rest) -> Action {
