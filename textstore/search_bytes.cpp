@@ -13,6 +13,7 @@
 #include "platform/cp932.h"
 #include "textstore/case_fold.h"
 #include "textstore/search_detail.h"
+#include "textstore/width_fold.h"
 
 namespace textstore::detail {
 namespace {
@@ -253,9 +254,38 @@ bool ByteSearch::IsWordStart(std::ptrdiff_t at) {
   return at == 0 || (delimiters_[At(at - 1)] && starts_.Starts(Index(at - 1)));
 }
 
+// Whether folding width can make any text match `pattern` that does not match it byte for
+// byte: it can unless every character of the pattern is a double-byte one that no half-width
+// character (with its voiced mark) folds into, such as kanji and hiragana.
+bool WidthFoldingMatters(std::string_view pattern) {
+  static const std::vector<bool> images = [] {
+    std::vector<bool> codes(0x10000, false);
+    for (int b = 0; b < 256; ++b) {
+      if (IsLead(static_cast<char>(b))) continue;
+      for (char mark : {'\0', '\xDE', '\xDF'}) {
+        const char both[] = {static_cast<char>(b), mark};
+        codes[FoldToFullWidth({both, 2}, 0).Code] = true;
+      }
+    }
+    return codes;
+  }();
+  for (size_t i = 0; i < pattern.size(); i += 2) {
+    if (!IsLead(pattern[i]) || i + 1 == pattern.size()) return true;
+    const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(pattern[i]) << 8 |
+                                                 static_cast<unsigned char>(pattern[i + 1]));
+    if (images[code]) return true;
+  }
+  return false;
+}
+
 // The byte search for these options and this pattern, or nothing where it cannot decide.
 std::optional<ByteSearch> MakeByteSearch(std::string_view text, std::string_view pattern,
                                          TSearchOptions options, const ByteSet& wordDelimiters) {
+  // Backwards the folding search counts back by characters, which differs from counting back
+  // by bytes when the search starts inside a character: that stays with it.
+  if ((options & soIgnoreWidth) && (options & soForward) && !WidthFoldingMatters(pattern)) {
+    options = static_cast<TSearchOptions>(options & ~soIgnoreWidth);
+  }
   if (options & kCharacterOptions) return std::nullopt;
   const bool matchCase = options & soMatchCase;
   const ByteTable& letters = matchCase ? kSameBytes : UpperCaseTable();

@@ -84,7 +84,9 @@ TEST(SearchBytes, AgreesWithTheCharacterSearch) {
     if (random.Pick(8) == 0) text += "\x83";  // a lone lead byte at the end
     const std::string pattern = random.PatternFor(text);
     const TSearchPosition from = random.PositionIn(text);
-    auto options = static_cast<TSearchOptions>(random.Pick(8) * soForward);  // forward, case, word
+    // Forward, case and word; now and then width folded.
+    auto options = static_cast<TSearchOptions>(random.Pick(8) * soForward |
+                                               (random.Pick(4) == 0 ? soIgnoreWidth : 0));
     const std::optional<Hit> bytes = ByBytes(text, from, pattern, options);
     if (!bytes) continue;
     ++answered;
@@ -102,6 +104,9 @@ TEST(SearchBytes, LeavesFoldingSearchesToTheCharacterSearch) {
     EXPECT_EQ(ByBytes(text, {}, "a", soForward | folding), std::nullopt);
   }
   EXPECT_EQ(ByBytes(text, {}, "x\x82", soForward), std::nullopt);  // ends in a lone lead byte
+  // Folding width changes nothing for a kanji, which has no half-width form; ｱ folds into ア.
+  EXPECT_EQ(ByBytes("\x83\x41\x88\x9F", {}, "\x88\x9F", soForward | soIgnoreWidth).value(), Hit({{2, 2}}));
+  EXPECT_EQ(ByBytes("\x83\x41\x88\x9F", {}, "\x83\x41", soForward | soIgnoreWidth), std::nullopt);
   // A full-width capital matches its small letter too unless case must match.
   EXPECT_EQ(ByBytes(text, {}, "\x82\x60", soForward), std::nullopt);
   EXPECT_EQ(ByBytes(text, {}, "\x82\x81", soForward | soMatchCase).value(), Hit({1, 2}));
