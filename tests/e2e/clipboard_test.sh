@@ -7,17 +7,7 @@ set -uo pipefail
 
 drive=${1:?usage: clipboard_test.sh QUILLET-DRIVE}
 source "$(dirname "$0")/xvfb.sh"
-drive_pid=""
-
-cleanup() {
-  [ -n "$drive_pid" ] && kill "$drive_pid" 2>/dev/null && wait "$drive_pid" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xclip xdotool
-start_xvfb
+begin_session xclip xdotool
 
 text='一二三四\nabcdef\nかきくけこ'
 
@@ -27,26 +17,26 @@ start_drive() {
   local args=()
   for step in "$@" copy "hold $work/$name.flag 30"; do args+=(--do "$step"); done
   QT_QPA_PLATFORM=xcb "$drive" --text "$text" "${args[@]}" >"$work/$name.out" 2>"$work/$name.err" &
-  drive_pid=$!
+  quillet_pid=$!
 }
 
 # Writes the clipboard's `target` to `file`; fails while it is not there or empty.
 read_clipboard() {
   local target=$1 file=$2
-  kill -0 "$drive_pid" 2>/dev/null || fail "the driver ended before its copy could be read"
+  kill -0 "$quillet_pid" 2>/dev/null || fail "the driver ended before its copy could be read"
   timeout 5 xclip -o -selection clipboard -t "$target" >"$file" 2>/dev/null && [ -s "$file" ]
 }
 
-drive_ended() { ! kill -0 "$drive_pid" 2>/dev/null; }
+drive_ended() { ! kill -0 "$quillet_pid" 2>/dev/null; }
 
 # Lets the driver go and expects it to end with status 0 after a hold that found its flag.
 finish_drive() {
   local name=$1
   touch "$work/$name.flag"
   poll 100 drive_ended || fail "$name: the driver did not end"
-  wait "$drive_pid"
+  wait "$quillet_pid"
   local status=$?
-  drive_pid=""
+  quillet_pid=""
   [ "$status" -eq 0 ] || fail "$name: the driver ended with status $status"
   grep -q '"found":true' "$work/$name.out" || fail "$name: the hold did not see its flag"
 }

@@ -18,18 +18,7 @@ set -uo pipefail
 quillet_built=${1:?usage: commands_test.sh QUILLET QUILLET-DRIVE}
 drive=${2:?usage: commands_test.sh QUILLET QUILLET-DRIVE}
 source "$(dirname "$0")/xvfb.sh"
-quillet_pid=""
-
-cleanup() {
-  [ -n "$quillet_pid" ] && kill "$quillet_pid" 2>/dev/null && wait "$quillet_pid" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xclip xdotool
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session xclip xdotool
 
 # The viewer in a folder of its own, its settings file and help file beside it.
 mkdir "$work/bin" "$work/fakebin"

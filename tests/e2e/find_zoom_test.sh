@@ -9,18 +9,7 @@ set -uo pipefail
 
 quillet=${1:?usage: find_zoom_test.sh QUILLET}
 source "$(dirname "$0")/xvfb.sh"
-quillet_pid=""
-
-cleanup() {
-  [ -n "$quillet_pid" ] && kill "$quillet_pid" 2>/dev/null && wait "$quillet_pid" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xclip xdotool
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session xclip xdotool
 
 # A long first line to wrap, then the word in three cases.
 message="$work/find.eml"

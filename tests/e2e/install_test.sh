@@ -15,19 +15,7 @@ set -uo pipefail
 build=${1:?usage: install_test.sh BUILD_DIR DRAG_SOURCE}
 drag_source=${2:?usage: install_test.sh BUILD_DIR DRAG_SOURCE}
 source "$(dirname "$0")/xvfb.sh"
-pids=()
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
-  chmod -R u+w "$work" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xdotool cmake
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session xdotool cmake
 
 # 1. The installed files.
 prefix="$work/prefix"

@@ -10,18 +10,7 @@ set -uo pipefail
 quillet=${1:?usage: mouse_keys_test.sh QUILLET QUILLET-DRIVE}
 drive=${2:?usage: mouse_keys_test.sh QUILLET QUILLET-DRIVE}
 source "$(dirname "$0")/xvfb.sh"
-quillet_pid=""
-
-cleanup() {
-  [ -n "$quillet_pid" ] && kill "$quillet_pid" 2>/dev/null && wait "$quillet_pid" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xclip xdotool
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session xclip xdotool
 
 # The body: an ASCII row, five double-byte characters (一 88EA 二 93F1 三 8E4F 四 8E6C
 # 五 8CDC), an ASCII row.

@@ -11,18 +11,7 @@ quillet_built=${1:?usage: options_test.sh QUILLET QUILLCFG}
 quillcfg_built=${2:?usage: options_test.sh QUILLET QUILLCFG}
 here=$(dirname "$0")
 source "$here/xvfb.sh"
-quillet_pid=""
-
-cleanup() {
-  [ -n "$quillet_pid" ] && kill "$quillet_pid" 2>/dev/null && wait "$quillet_pid" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools python3
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session python3
 # No host client's look over the settings file's.
 export QUILLET_REGISTRY_FILE="$work/no-registry"
 

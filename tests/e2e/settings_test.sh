@@ -13,19 +13,7 @@ set -uo pipefail
 
 quillet_built=${1:?usage: settings_test.sh QUILLET}
 source "$(dirname "$0")/xvfb.sh"
-quillet_pid=""
-
-cleanup() {
-  [ -n "$quillet_pid" ] && kill "$quillet_pid" 2>/dev/null && wait "$quillet_pid" 2>/dev/null
-  chmod -R u+w "$work" 2>/dev/null
-  xvfb_cleanup
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-need_tools xclip xdotool
-start_xvfb
-export QT_QPA_PLATFORM=xcb
+begin_session xclip xdotool
 
 mkdir "$work/bin"
 quillet="$work/bin/quillet"

@@ -1,14 +1,32 @@
 # Sourced by the end-to-end scripts: a scratch folder, polling, failure reports and an X server
 # of the script's own (Xvfb on the first free display of :90 ... :99).
-# Gives: $work, fail, poll, need_tools, start_xvfb, xvfb_cleanup, view_metrics, view_place. A
-# script's EXIT trap calls xvfb_cleanup after ending its own processes.
+# Gives: $work, begin_session, fail, poll, view_metrics, view_place, and $quillet_pid and $pids,
+# the processes a script started that must end with it.
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillet-e2e-XXXXXX")
 xvfb_pid=""
+quillet_pid=""  # the program a script started last, when it still runs
+pids=()         # others
 
-xvfb_cleanup() {
+# Ends the script's processes and its server, and removes the scratch folder (made writable
+# first: a test may have taken the write bits away).
+end_session() {
+  for pid in "$quillet_pid" "${pids[@]}"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  chmod -R u+w "$work" 2>/dev/null
   rm -rf "$work"
+}
+
+# The start of every script: the session ends with the script, the tools it needs are there
+# (`begin_session TOOL...`), its own X server runs and Qt programs use it.
+begin_session() {
+  trap end_session EXIT
+  trap 'exit 1' INT TERM HUP
+  need_tools "$@"
+  start_xvfb
+  export QT_QPA_PLATFORM=xcb
 }
 
 # Reports, shows what the programs wrote on standard error, and ends the script.
