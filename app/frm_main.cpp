@@ -248,6 +248,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
           return true;
         }
         break;
+      case QEvent::Resize:
+        // The view reaches its size after the window's own resize (its panel is laid out
+        // later, at start-up only once it is shown), and a bar shown or hidden resizes the view
+        // alone: the window-width wrap follows the view.
+        if (wrapMode_ == 2) platform::qt::Guard([this] { FitWrapWidth(); });
+        break;
       default:
         break;
     }

@@ -26,6 +26,11 @@ QToolButton* NewButton(QWidget* parent, const char* name, const char* text, cons
 FindBar::FindBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pnlFind"));
   auto* layout = new QHBoxLayout(this);
+  // The bar never widens the window: in a narrow one its right end is cut off instead. (A
+  // wider window would also re-wrap a text wrapped at the window's width, and restart the
+  // count, each time the count's text grows.)
+  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   layout->setContentsMargins(4, 2, 4, 2);
   layout->setSpacing(4);
   auto* label = new QLabel(QString::fromUtf8("検索(&F):"), this);

@@ -161,15 +161,20 @@ TEST_F(MainWindowSettingsTest, AFixtureReachesTheViewTheBarsAndTheWindow) {
 TEST_F(MainWindowSettingsTest, WrappingAtTheWindowWidthFollowsTheWindow) {
   WriteSettings("[Editor]\nWordWrap=2\n[Editor\\Margin]\nCharacter=2\n");
   auto w = Open();
-  ShowFramed(*w);
   editor::TEditor& view = w->TextView();
   auto expected = [&] {  // within the wrap width's limits
     return std::clamp((view.ClientRect().Width() - view.Margin().Left()) /
                           (view.ColWidth() + view.Margin().Character()),
                       20, 250);
   };
+  ShowFramed(*w);
   EXPECT_TRUE(Checked(*w, "actTurnWin"));
   EXPECT_EQ(view.ScrollBars(), editor::ssVertical);
+  EXPECT_EQ(view.WrapOption().WrapByte(), expected());
+  // The view may get its size after the window's own resize (at start-up its panel is laid
+  // out once shown): the width follows the view.
+  QWidget& viewWindow = *w->TextViewWindow();
+  viewWindow.resize(viewWindow.width() - 200, viewWindow.height());
   EXPECT_EQ(view.WrapOption().WrapByte(), expected());
   w->resize(w->width() + 100, w->height());
   QCoreApplication::processEvents();

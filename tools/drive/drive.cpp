@@ -5,6 +5,9 @@
 #include <new>
 #include <optional>
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include "app/message.h"
 #include "app/settings_location.h"
 #include "platform/errors.h"
@@ -148,6 +151,9 @@ std::string Run(const Options& options) {
     } catch (const std::exception& error) {
       throw std::runtime_error("step '" + step.text + "': " + error.what());
     }
+    // Bars shown or hidden by a step are laid out as the event loop would before the next paint,
+    // so the state shows what a person would see; timers still wait for `settle`.
+    if (main) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     states += ",\n" + state(step.text).Merge(answer).Text();
   }
   if (options.png) session.SavePng(*options.png);
