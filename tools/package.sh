@@ -8,7 +8,9 @@ bash "$root/tools/deps.sh"
 # Only the programs the package holds; the options program when the tree has it.
 targets=(quillet)
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-if cmake --build "$dir" --target help | grep -qw quillcfg; then targets+=(quillcfg); fi
+# Read whole first: `grep -q` leaving early could end cmake with SIGPIPE, a failure to pipefail.
+help=$(cmake --build "$dir" --target help)
+if grep -qw quillcfg <<<"$help"; then targets+=(quillcfg); fi
 bash "$root/tools/build.sh" "$dir" -- "${targets[@]}"
 rm -f "$dir"/package/quillet_*.deb
 cpack --config "$dir/CPackConfig.cmake" -G DEB -B "$dir/package"

@@ -23,7 +23,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = quillet ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), not $version"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
-field Maintainer | grep -qF 'quillet@example.org' || fail "Maintainer: $(field Maintainer)"
+grep -qF 'quillet@example.org' <<<"$(field Maintainer)" || fail "Maintainer: $(field Maintainer)"
 depends=$(field Depends)
 packages=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
@@ -43,7 +43,9 @@ extra=$(grep -E '^\./usr/bin/.' <<<"$contents" | grep -vxE '\./usr/bin/(quillet|
 # The installed program reads its own version from the block built into it.
 dpkg-deb -x "$deb" "$work/root"
 if command -v readelf >/dev/null; then
-  readelf -S "$work/root/usr/bin/quillet" | grep -q '\.quillet_version' ||
-    fail "stripping lost the version block"
+  # Read whole before it is searched: `grep -q` leaving early would end readelf with SIGPIPE,
+  # which pipefail takes for a failure.
+  sections=$(readelf -SW "$work/root/usr/bin/quillet")
+  grep -qF '.quillet_version' <<<"$sections" || fail "stripping lost the version block"
 fi
 echo "PASS: $(basename "$deb"), Depends: $depends"
