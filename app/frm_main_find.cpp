@@ -182,6 +182,8 @@ void TfrmMain::FindPatternEdited() {
 }
 
 void TfrmMain::ShowFindOutcome(FindOutcome outcome, bool forward) {
+  // The view tells of caret moves only while it has the focus, and the bar has it now.
+  ShowCaretPosition();
   switch (outcome) {
     case FindOutcome::Found:
       pnlFind->SetNote({});

@@ -15,6 +15,7 @@
 #include "platform/qt/editor_window_widget.h"
 #include "platform/qt/find_bar.h"
 #include "platform/qt/key_press.h"
+#include "platform/qt/statusbar.h"
 #include "tests/support/scratch_dir.h"
 
 namespace quillet {
@@ -83,6 +84,9 @@ TEST_F(MainWindowFind, StepsThroughTheHitsAndEscClosesOnlyTheBar) {
   EXPECT_TRUE(bar.Note().contains(QString::fromUtf8("先頭から")));
   Press(*w, Qt::SHIFT | Qt::Key_F3);
   EXPECT_EQ(Hit(*w), std::pair(2, QString::fromUtf8("3 / 3 件")));
+  // The status bar shows where the hit is, though the view has not the focus.
+  const QString place = w->findChild<platform::qt::StatusBar*>("staMain")->Panel(1).text;
+  EXPECT_TRUE(place.startsWith(QString::fromUtf8("00003行"))) << place.toStdString();
   // Match case: one hit; a pattern the text lacks finds nothing.
   bar.findChild<QAbstractButton*>("chkFindMatchCase")->click();
   EXPECT_EQ(Hit(*w), std::pair(1, QString::fromUtf8("1 / 1 件")));
